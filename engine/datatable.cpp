@@ -1,0 +1,52 @@
+#include "datatable.h"
+
+#include "errors.h"
+
+namespace vzt {
+
+namespace {
+bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+} // namespace
+
+std::vector<long long> readRow(const QByteArray &text, int row, int k)
+{
+    const char *p = text.constData();
+    const char *end = p + text.size();
+    for (int skip = 1; skip < row && p < end; ++skip) {
+        while (p < end && *p != '\n' && *p != '\r')
+            ++p;
+        if (p < end && *p == '\r')
+            ++p;
+        if (p < end && *p == '\n')
+            ++p;
+    }
+    std::vector<long long> out;
+    out.reserve(k);
+    for (int i = 0; i < k; ++i) {
+        while (p < end && isBlank(*p))
+            ++p;
+        const char *t = p;
+        while (p < end && !isBlank(*p))
+            ++p;
+        if (t == p) {
+            out.push_back(0);
+            continue;
+        }
+        const char *q = t;
+        bool negative = false;
+        if (*q == '-' || *q == '+')
+            negative = (*q++ == '-');
+        if (q == p || p - q > 18)
+            throw Error(kInvalidNumericInput);
+        long long v = 0;
+        for (; q < p; ++q) {
+            if (*q < '0' || *q > '9')
+                throw Error(kInvalidNumericInput);
+            v = v * 10 + (*q - '0');
+        }
+        out.push_back(negative ? -v : v);
+    }
+    return out;
+}
+
+} // namespace vzt

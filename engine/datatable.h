@@ -1,0 +1,16 @@
+#pragma once
+// Tables of pre-computed integers in "Ida": row r is line r. A row is found by
+// reading the text from its start; integers are separated by blanks and line
+// ends, a short row reads on into the next line, and past the end of the file
+// every integer reads as 0.
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+namespace vzt {
+
+// Reads k integers starting at row r (1-based) of a table's text.
+// Raises "Invalid numeric input" on a token that is not a decimal integer.
+std::vector<long long> readRow(const QByteArray &text, int row, int k);
+
+} // namespace vzt

@@ -1,0 +1,108 @@
+#include "env.h"
+
+#include "errors.h"
+#include "files.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace vzt {
+
+QByteArray FileEnv::table(const QString &name) { return readFile(name); }
+
+QImage readPicture(const QString &name)
+{
+    const QString path = localPath(name);
+    QImageReader reader(path, "bmp");
+    QImage img = reader.read();
+    if (img.isNull()) {
+        const QString reason = QFileInfo::exists(path) ? reader.errorString()
+                                                       : QStringLiteral("No such file or directory");
+        throw Error(QStringLiteral("Cannot open file \"%1\". %2")
+                        .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason));
+    }
+    return img;
+}
+
+QImage FileEnv::picture(const QString &name)
+{
+    const QString path = localPath(name);
+    auto it = pictures_.find(path);
+    if (it != pictures_.end())
+        return *it;
+    QImage img = readPicture(name);
+    pictures_.insert(path, img);
+    return img;
+}
+
+QString keyFileName(int test, int question)
+{
+    return QStringLiteral("stat_%1_%2.txt").arg(test).arg(question);
+}
+
+void writeKeyFile(int test, int question, int key)
+{
+    writeFile(keyFileName(test, question), QByteArray::number(key));
+}
+
+void updateKeyList(int question, int key)
+{
+    const QByteArray old = readFile(kKeyList);
+    QList<QByteArray> entries;
+    // Twenty lines, at most the first character of each; missing lines are empty.
+    int pos = 0;
+    for (int i = 0; i < 20; ++i) {
+        QByteArray entry;
+        if (pos < old.size()) {
+            int end = pos;
+            while (end < old.size() && old[end] != '\n' && old[end] != '\r')
+                ++end;
+            entry = old.mid(pos, std::min(1, end - pos));
+            pos = end;
+            if (pos < old.size() && old[pos] == '\r')
+                ++pos;
+            if (pos < old.size() && old[pos] == '\n')
+                ++pos;
+        }
+        entries.append(entry);
+    }
+    entries[question - 1] = QByteArray::number(key);
+    QByteArray out;
+    for (const auto &e : entries)
+        out += e + "\r\n";
+    writeFile(kKeyList, out);
+}
+
+void FileEnv::writeKey(int test, int question, int key)
+{
+    writeKeyFile(test, question, key);
+    if (test == 10)
+        updateKeyList(question, key);
+}
+
+QByteArray MemoryEnv::table(const QString &name)
+{
+    auto it = tables_.find(name);
+    if (it != tables_.end())
+        return *it;
+    const QString path = folder_.isEmpty() ? name : folder_ + "/" + localPath(name);
+    QByteArray text = readFile(path);
+    tables_.insert(name, text);
+    return text;
+}
+
+QImage MemoryEnv::picture(const QString &name)
+{
+    picturesNamed.insert(name);
+    auto it = exists_.find(name);
+    if (it == exists_.end()) {
+        const QString path = folder_.isEmpty() ? localPath(name) : folder_ + "/" + localPath(name);
+        it = exists_.insert(name, QFileInfo::exists(path));
+    }
+    if (!*it)
+        missingPictures.insert(name);
+    return QImage();
+}
+
+} // namespace vzt

@@ -1,0 +1,55 @@
+#pragma once
+#include "question.h"
+
+#include <QHash>
+#include <QSet>
+#include <map>
+
+namespace vzt {
+
+// The program's environment: the shared generator, tables and pictures read
+// from the working folder, keys written to "stat_T_Q.txt" (and, for Test 10,
+// to the key list "stt10.txt").
+class FileEnv : public Env {
+public:
+    Rng &rng() override { return generator(); }
+    QByteArray table(const QString &name) override;
+    QImage picture(const QString &name) override;
+    void writeKey(int test, int question, int key) override;
+
+private:
+    QHash<QString, QImage> pictures_; // a picture named twice is read once
+};
+
+// Reads a BMP picture; raises the toolkit-style "Cannot open file" error.
+QImage readPicture(const QString &name);
+
+// Key file of question Q of test T and the Test 10 key list.
+QString keyFileName(int test, int question);
+inline const QString kKeyList = QStringLiteral("stt10.txt");
+void writeKeyFile(int test, int question, int key);
+void updateKeyList(int question, int key);
+
+// An environment without side effects, for the bank check and tests: its own
+// generator, tables read once and kept, pictures only checked to exist,
+// keys kept in memory.
+class MemoryEnv : public Env {
+public:
+    explicit MemoryEnv(QString folder = QString()) : folder_(std::move(folder)) {}
+    Rng generator;
+    std::map<std::pair<int, int>, int> keys;
+    QSet<QString> picturesNamed;
+    QSet<QString> missingPictures;
+
+    Rng &rng() override { return generator; }
+    QByteArray table(const QString &name) override;
+    QImage picture(const QString &name) override;
+    void writeKey(int test, int question, int key) override { keys[{test, question}] = key; }
+
+private:
+    QString folder_;
+    QHash<QString, QByteArray> tables_;
+    QHash<QString, bool> exists_;
+};
+
+} // namespace vzt

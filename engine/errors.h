@@ -1,0 +1,31 @@
+#pragma once
+// Errors raised by file operations and reading. Nothing in the program catches
+// them except the start-up loop and the event handlers, which report the text
+// (in a message box, or to a collector in tests and tools) and go on.
+#include <QString>
+#include <functional>
+#include <stdexcept>
+
+namespace vzt {
+
+class Error : public std::runtime_error {
+public:
+    explicit Error(const QString &message)
+        : std::runtime_error(message.toStdString()), text_(message) {}
+    const QString &text() const { return text_; }
+
+private:
+    QString text_;
+};
+
+inline const QString kFileNotFound = QStringLiteral("File not found");
+inline const QString kInvalidNumericInput = QStringLiteral("Invalid numeric input");
+
+// Where reported errors go. The program shows a message box; tests and tools
+// collect the texts.
+using ErrorSink = std::function<void(const QString &message)>;
+
+// Runs fn; an Error it raises is reported to sink and stops only fn.
+bool reportErrors(const ErrorSink &sink, const std::function<void()> &fn);
+
+} // namespace vzt

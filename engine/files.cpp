@@ -1,0 +1,63 @@
+#include "files.h"
+
+#include "errors.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace vzt {
+
+QString localPath(const QString &name)
+{
+    QString p = name;
+    p.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return p;
+}
+
+QByteArray readFile(const QString &name)
+{
+    QFile f(localPath(name));
+    if (!f.open(QIODevice::ReadOnly))
+        throw Error(f.exists() ? QStringLiteral("File access denied") : kFileNotFound);
+    QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        throw Error(QStringLiteral("Read error"));
+    return bytes;
+}
+
+void writeFile(const QString &name, const QByteArray &bytes)
+{
+    QFile f(localPath(name));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw Error(f.exists() || f.error() == QFileDevice::PermissionsError
+                        ? QStringLiteral("File access denied")
+                        : kFileNotFound);
+    if (f.write(bytes) != bytes.size() || !f.flush())
+        throw Error(QStringLiteral("Disk write error"));
+}
+
+void appendToExisting(const QString &name, const QByteArray &bytes)
+{
+    QFile f(localPath(name));
+    if (!f.exists())
+        throw Error(kFileNotFound);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
+        throw Error(QStringLiteral("File access denied"));
+    if (f.write(bytes) != bytes.size() || !f.flush())
+        throw Error(QStringLiteral("Disk write error"));
+}
+
+QByteArray toCp1251(const QString &text)
+{
+    QStringEncoder enc("windows-1251");
+    return enc.encode(text);
+}
+
+QString fromCp1251(const QByteArray &bytes)
+{
+    QStringDecoder dec("windows-1251");
+    return dec.decode(bytes);
+}
+
+} // namespace vzt

@@ -1,0 +1,99 @@
+#include "page.h"
+
+#include <algorithm>
+
+namespace vzt {
+
+Font lineFont() { return Font{}; }
+
+Font smallFont(int px)
+{
+    Font f;
+    f.px = px;
+    f.bold = false;
+    return f;
+}
+
+Font smallFont() { return smallFont(16); }
+
+Font instructionFont()
+{
+    Font f;
+    f.px = 21;
+    f.italic = true;
+    f.color = QColor(0, 255, 0);
+    return f;
+}
+
+LabelItem *Page::findLabel(const QString &name)
+{
+    for (auto &l : labels)
+        if (l.name == name)
+            return &l;
+    return nullptr;
+}
+
+const LabelItem *Page::findLabel(const QString &name) const
+{
+    return const_cast<Page *>(this)->findLabel(name);
+}
+
+ImageItem *Page::findImage(const QString &name)
+{
+    for (auto &i : images)
+        if (i.name == name)
+            return &i;
+    return nullptr;
+}
+
+const ImageItem *Page::findImage(const QString &name) const
+{
+    return const_cast<Page *>(this)->findImage(name);
+}
+
+LabelItem &Page::label(const QString &name)
+{
+    if (auto *l = findLabel(name))
+        return *l;
+    LabelItem l;
+    l.name = name;
+    l.left = 10;
+    l.top = 16;
+    labels.push_back(l);
+    return labels.back();
+}
+
+ImageItem &Page::image(const QString &name)
+{
+    if (auto *i = findImage(name))
+        return *i;
+    ImageItem i;
+    i.name = name;
+    images.push_back(i);
+    return images.back();
+}
+
+QSize Page::contentSize() const
+{
+    int w = closeButton.x() + 41, h = closeButton.y() + 25;
+    for (const auto &l : labels) {
+        // A generous estimate; the window measures its labels when it is built.
+        w = std::max(w, l.left + int(l.text.size()) * l.font.px * 6 / 10);
+        h = std::max(h, l.top + l.font.px * 3 / 2);
+    }
+    for (const auto &i : images) {
+        w = std::max(w, i.left + i.width);
+        h = std::max(h, i.top + i.height);
+    }
+    return QSize(w + 16, h + 16);
+}
+
+QString displayText(const QString &stored)
+{
+    QString s = stored;
+    s.replace(QChar(5), QChar(u'|'));
+    s.replace(QChar(7), QChar(0x00B7));
+    return s;
+}
+
+} // namespace vzt

@@ -1,0 +1,195 @@
+#include "question.h"
+
+#include "datatable.h"
+
+#include <map>
+#include <stdexcept>
+
+namespace vzt {
+
+std::vector<long long> Q::row(const QString &table, int rows, int k)
+{
+    const int r = draw(1, rows);
+    return readRow(env_.table(table), r, k);
+}
+
+void Q::grid(const Grid &g)
+{
+    static const std::array<QString, 5> letters{"А", "Б", "В", "Г", "Д"};
+    for (int k = 0; k < 5; ++k) {
+        label(kLetterLabels[k], g.letterLefts[k], g.letterTop).text = letters[k];
+        label(kSlotLabels[k], g.slotLefts[k], g.slotTop);
+    }
+    label("Label5", g.instructionLeft, g.instructionTop, instructionFont()).text = kInstruction;
+    page_.closeButton = g.close;
+}
+
+void Q::line(int n, const QString &text)
+{
+    LabelItem &l = page_.label(kLineLabels[n - 1]);
+    l.text = text;
+}
+
+LabelItem &Q::label(const QString &name, int left, int top, const Font &font)
+{
+    LabelItem &l = page_.label(name);
+    l.left = left;
+    l.top = top;
+    l.font = font;
+    return l;
+}
+
+ImageItem &Q::box(const QString &name, int left, int top, int width, int height,
+                  bool proportional)
+{
+    ImageItem &i = page_.image(name);
+    i.left = left;
+    i.top = top;
+    i.width = width;
+    i.height = height;
+    i.proportional = proportional;
+    i.visible = true;
+    return i;
+}
+
+void Q::load(const QString &boxName, const QString &file)
+{
+    ImageItem &i = page_.image(boxName);
+    i.picture = env_.picture(file);
+    i.file = file;
+}
+
+void Q::picture(const QString &name, const QString &file, int left, int top, int width,
+                int height, bool proportional)
+{
+    box(name, left, top, width, height, proportional);
+    load(name, file);
+}
+
+void Q::instructionLines(const QStringList &names, const QStringList &lines, int left,
+                         int top, int step)
+{
+    for (int i = 0; i < names.size(); ++i)
+        label(names[i], left, top + step * i, instructionFont()).text = lines.value(i);
+}
+
+void Q::deal(const QStringList &options, int right)
+{
+    if (options.size() != 5 || right < 1 || right > 5)
+        throw std::logic_error("a question has five options and one right option");
+    page_.options = options;
+    page_.optionForms = options;
+    page_.right = right;
+    page_.deal = env_.rng().DealSlots();
+    page_.key = keyOf(page_.deal, right);
+    page_.generated = true;
+    env_.writeKey(page_.test, page_.question, page_.key);
+}
+
+void Q::textOptions(const QStringList &options, int right)
+{
+    deal(options, right);
+    for (int k = 1; k <= 5; ++k)
+        slotLabel(k).text = options[page_.deal[k - 1] - 1];
+}
+
+void Q::pictureOptions(const QStringList &files, int right, int top, QSize size,
+                       const Lefts &lefts, bool proportional)
+{
+    deal(files, right);
+    page_.pictureOptions = true;
+    for (int k = 1; k <= 5; ++k) {
+        slotLabel(k).text.clear();
+        box(kSlotImages[k - 1], lefts[k - 1], top, size.width(), size.height(), proportional);
+    }
+    for (int k = 1; k <= 5; ++k)
+        load(kSlotImages[k - 1], files[page_.deal[k - 1] - 1]);
+}
+
+int Q::slotOf(int option) const { return keyOf(page_.deal, option); }
+
+void Q::addToForm(int option, const QString &text)
+{
+    page_.optionForms[option - 1] += text;
+}
+
+void Q::stackedFraction(int option, const QString &numerator, const QString &denominator)
+{
+    LabelItem &slot = slotLabelOf(option);
+    const int L = slot.left;
+    const int T = slot.top - 21;
+    slot.top = T;
+    slot.text = numerator;
+    LabelItem &den = page_.label("Label14");
+    den.left = L;
+    den.top = T + 42;
+    den.font = lineFont();
+    den.text = denominator;
+    page_.optionForms[option - 1] = numerator + "/" + denominator;
+    picture("Image1", kFractionBar, L - 5, T + 35, 30, 10);
+}
+
+// ---- registry
+
+namespace {
+std::vector<TemplateInfo> &registry()
+{
+    static std::vector<TemplateInfo> r;
+    return r;
+}
+} // namespace
+
+Registrar::Registrar(const TemplateInfo &info) { registry().push_back(info); }
+
+const std::vector<TemplateInfo> &templates() { return registry(); }
+
+const TemplateInfo *findTemplate(int form)
+{
+    for (const auto &t : registry())
+        if (t.form == form)
+            return &t;
+    return nullptr;
+}
+
+Page commonPage(int form, const QString &unit, int test, int question)
+{
+    Page p;
+    p.form = form;
+    p.unit = unit;
+    p.test = test;
+    p.question = question;
+    static const int lineTops[3] = {16, 48, 80};
+    for (int i = 0; i < 3; ++i) {
+        LabelItem &l = p.label(kLineLabels[i]);
+        l.top = lineTops[i];
+    }
+    return p;
+}
+
+void runTemplate(Page &page, const TemplateInfo *info, Env &env)
+{
+    Q q(page, env);
+    q.grid(Grid{});
+    if (info)
+        info->make(q);
+}
+
+} // namespace vzt
+
+#include "verify.h"
+
+namespace vzt {
+
+namespace {
+std::vector<VerifierInfo> &verifierRegistry()
+{
+    static std::vector<VerifierInfo> r;
+    return r;
+}
+} // namespace
+
+VerifierRegistrar::VerifierRegistrar(const VerifierInfo &info) { verifierRegistry().push_back(info); }
+
+const std::vector<VerifierInfo> &verifiers() { return verifierRegistry(); }
+
+} // namespace vzt
