@@ -15,3 +15,21 @@ bool reportErrors(const ErrorSink &sink, const std::function<void()> &fn)
 }
 
 } // namespace vzt
+
+namespace vzt {
+namespace {
+ErrorSink &globalSink()
+{
+    static ErrorSink s;
+    return s;
+}
+} // namespace
+
+void setErrorSink(ErrorSink sink) { globalSink() = std::move(sink); }
+
+void report(const QString &message)
+{
+    if (globalSink())
+        globalSink()(message);
+}
+} // namespace vzt

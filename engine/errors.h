@@ -29,3 +29,10 @@ using ErrorSink = std::function<void(const QString &message)>;
 bool reportErrors(const ErrorSink &sink, const std::function<void()> &fn);
 
 } // namespace vzt
+
+namespace vzt {
+// The program-wide report of an error raised inside an event handler or a
+// creation handler: a message box in the program, a collector in tests.
+void setErrorSink(ErrorSink sink);
+void report(const QString &message);
+} // namespace vzt

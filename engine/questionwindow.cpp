@@ -1,0 +1,52 @@
+#include "questionwindow.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace vzt {
+
+QuestionWindow::QuestionWindow(int number, QWidget *parent) : Window(number, parent) {}
+
+void QuestionWindow::build(QWidget *content)
+{
+    if (!page.maximized)
+        setNormalGeometry(page.normalGeometry);
+    renderPage(page, content, this);
+}
+
+namespace {
+QPixmap boxPixmap(const ImageItem &img)
+{
+    if (img.picture.isNull())
+        return QPixmap();
+    QImage pic = img.picture;
+    if (img.proportional && (pic.width() > img.width || pic.height() > img.height))
+        pic = pic.scaled(img.width, img.height, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    else
+        pic = pic.copy(0, 0, std::min(pic.width(), img.width), std::min(pic.height(), img.height));
+    return QPixmap::fromImage(pic);
+}
+} // namespace
+
+void renderPage(const Page &page, QWidget *content, QDialog *window)
+{
+    // Pictures first, so that text labels stand over a picture they touch.
+    for (const ImageItem &img : page.images) {
+        auto *box = new QLabel(content);
+        box->setObjectName(img.name);
+        box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        box->setGeometry(img.left, img.top, img.width, img.height);
+        box->setPixmap(boxPixmap(img));
+        box->setVisible(img.visible);
+    }
+    for (const LabelItem &l : page.labels) {
+        QLabel *label = placeLabel(content, l.name, displayText(l.text), l.left, l.top, l.font);
+        label->setVisible(l.visible);
+    }
+    auto *x = new QPushButton(QStringLiteral("X"), content);
+    x->setObjectName(QStringLiteral("Button1"));
+    x->setGeometry(page.closeButton.x(), page.closeButton.y(), 41, 25);
+    QObject::connect(x, &QPushButton::clicked, window, &QDialog::reject);
+}
+
+} // namespace vzt

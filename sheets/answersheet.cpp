@@ -1,0 +1,130 @@
+#include "answersheet.h"
+
+#include "errors.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vzt {
+
+namespace {
+int listTop(int k) { return k <= 18 ? 48 + 30 * (k - 1) : (k == 19 ? 584 : 614); }
+
+QString listStyle(SheetModel::Colour c)
+{
+    switch (c) {
+    case SheetModel::Colour::Lime:
+        return QStringLiteral("QComboBox { background-color: rgb(0, 255, 0); border: 1px solid gray; }");
+    case SheetModel::Colour::Red:
+        return QStringLiteral("QComboBox { background-color: rgb(255, 0, 0); border: 1px solid gray; }");
+    case SheetModel::Colour::None:
+        break;
+    }
+    return QString();
+}
+} // namespace
+
+AnswerSheet::AnswerSheet(const TestInfo &info, Clock clock, QWidget *parent)
+    : Window(info.form, parent), model(info, std::move(clock))
+{
+}
+
+void AnswerSheet::build(QWidget *c)
+{
+    auto *close = new QPushButton(QStringLiteral("X"), c);
+    close->setObjectName(QStringLiteral("Button1"));
+    close->setGeometry(48, 16, 41, 25);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    Font red{QStringLiteral("Tahoma"), 32, true, false, QColor(255, 0, 0)};
+    Font black{QStringLiteral("Tahoma"), 32, true, true, QColor(0, 0, 0)};
+    Font blue{QStringLiteral("Tahoma"), 24, true, false, QColor(0, 0, 255)};
+    header_ = placeLabel(c, QStringLiteral("Label2"), QString(), 216, 16, red);
+    title_ = placeLabel(c, QStringLiteral("Label1"), QString(), 619, 16, black);
+
+    const QStringList items{"А", "Б", "В", "Г", "Д"};
+    for (int k = 1; k <= 20; ++k) {
+        auto *b = new QPushButton(QString::number(k), c);
+        b->setObjectName(QStringLiteral("Button%1").arg(k + 1));
+        b->setFont(qfont(QStringLiteral("Tahoma"), 19));
+        b->setGeometry(3, 51 + 30 * (k - 1), 40, 20);
+        connect(b, &QPushButton::clicked, this, [this, k] { questionClicked(k); });
+
+        auto *list = new QComboBox(c);
+        list->setObjectName(QStringLiteral("ComboBox%1").arg(k));
+        list->setFont(qfont(QStringLiteral("Tahoma"), 16));
+        list->setEditable(true);
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->addItems(items);
+        list->setCurrentIndex(-1);
+        list->setGeometry(49, listTop(k), 50, list->sizeHint().height());
+        // Only a selected item is an answer; text typed into the field is not.
+        connect(list, &QComboBox::currentIndexChanged, this,
+                [this, k](int index) { model.choice[k - 1] = index + 1; });
+        lists_[k - 1] = list;
+
+        letters_[k - 1] = placeLabel(c, QStringLiteral("Label%1").arg(15 + k), QString(), 104,
+                                     listTop(k), blue);
+    }
+    control_ = new QPushButton(QStringLiteral("Control"), c);
+    control_->setObjectName(QStringLiteral("Button22"));
+    control_->setFont(qfont(QStringLiteral("Tahoma"), 19));
+    control_->setGeometry(8, 648, 75, 25);
+    connect(control_, &QPushButton::clicked, this, &AnswerSheet::controlClicked);
+
+    prepare_ = new QPushButton(model.info.prepareCaption, c);
+    prepare_->setObjectName(QStringLiteral("Button23"));
+    prepare_->setFont(qfont(QStringLiteral("Tahoma"), 19));
+    prepare_->setGeometry(model.info.prepareLeft, 648, 75, 25);
+    connect(prepare_, &QPushButton::clicked, this, &AnswerSheet::prepareClicked);
+    refresh();
+}
+
+void AnswerSheet::refresh()
+{
+    if (!built())
+        return;
+    header_->setText(model.header);
+    header_->adjustSize();
+    title_->setText(model.title);
+    title_->adjustSize();
+    for (int k = 0; k < 20; ++k) {
+        if (lists_[k]->currentIndex() != model.choice[k] - 1)
+            lists_[k]->setCurrentIndex(model.choice[k] - 1);
+        lists_[k]->setStyleSheet(listStyle(model.colour[k]));
+        letters_[k]->setText(model.rightLetter[k]);
+        letters_[k]->adjustSize();
+    }
+    control_->setVisible(model.controlVisible);
+    prepare_->setVisible(model.prepareVisible);
+}
+
+void AnswerSheet::questionClicked(int k)
+{
+    model.questionOpened(k);
+    refresh();
+    if (openQuestion)
+        openQuestion(k);
+}
+
+void AnswerSheet::choose(int k, int item)
+{
+    content();
+    lists_[k - 1]->setCurrentIndex(item - 1);
+}
+
+void AnswerSheet::prepareClicked()
+{
+    model.confirm();
+    refresh();
+}
+
+void AnswerSheet::controlClicked()
+{
+    reportErrors(report, [this] { model.grade(); });
+    refresh();
+}
+
+} // namespace vzt

@@ -1,0 +1,103 @@
+#include "sheetmodel.h"
+
+#include "env.h"
+#include "errors.h"
+#include "datatable.h"
+#include "files.h"
+#include "rng.h"
+
+#include <QLocale>
+
+namespace vzt {
+
+Clock systemClock()
+{
+    return [] { return QDateTime::currentDateTime(); };
+}
+
+QString timeText(const QTime &t) { return t.toString(QStringLiteral("H:mm:ss")); }
+
+QString dateText(const QDate &d) { return QLocale::system().toString(d, QLocale::ShortFormat); }
+
+int secondOfDay(const QString &s)
+{
+    const bool oneDigitHour = s.mid(1, 1) == QLatin1String(":");
+    const int h = s.mid(0, oneDigitHour ? 1 : 2).toInt();
+    const int m = s.mid(oneDigitHour ? 2 : 3, 2).toInt();
+    const int sec = s.mid(oneDigitHour ? 5 : 6, 2).toInt();
+    return h * 3600 + m * 60 + sec;
+}
+
+SheetModel::SheetModel(const TestInfo &info, Clock clock) : info(info), clock_(std::move(clock)) {}
+
+void SheetModel::create()
+{
+    const QDateTime started = clock_();
+    startDate = dateText(started.date());
+    startTime = timeText(started.time());
+    startSecond = secondOfDay(timeText(clock_().time()));
+    auto hideControl = [this] { controlVisible = false; };
+    if (info.test != 10)
+        hideControl();
+    if (info.test == 1)
+        for (int q = 1; q <= 20; ++q)
+            writeFile(keyFileName(1, q), QByteArray("0"));
+    if (info.test == 10) {
+        QByteArray list;
+        for (int q = 0; q < 20; ++q)
+            list += "0\r\n";
+        writeFile(kKeyList, list);
+    }
+    SeedFromClock();
+    title = info.title();
+    header.clear();
+    rightLetter.fill(QString());
+    if (info.test == 10)
+        hideControl(); // Test 10 hides "Control" last
+}
+
+void SheetModel::questionOpened(int k) { header = QStringLiteral("Запитання № %1").arg(k); }
+
+void SheetModel::confirm()
+{
+    for (int c : choice)
+        if (c == 0)
+            return;
+    controlVisible = true;
+    prepareVisible = false;
+}
+
+QByteArray SheetModel::logEntry(int elapsed) const
+{
+    const QString line = QStringLiteral("Розпочато ") + startDate + QStringLiteral(" o ") + startTime
+        + info.logTag() + QString::number(elapsed) + QStringLiteral(" сек. Помилок ")
+        + QString::number(errors);
+    return toCp1251(QStringLiteral("  \r\n") + line + QStringLiteral("\r\n"));
+}
+
+void SheetModel::grade()
+{
+    static const char *letters[] = {"А", "Б", "В", "Г", "Д"};
+    // A grading repeated after a failed log append counts afresh, so that the
+    // entry finally written holds this grading's errors only.
+    errors = 0;
+    rightLetter.fill(QString());
+    for (int k = 0; k < 20; ++k) {
+        const long long key = readRow(readFile(keyFileName(info.test, k + 1)), 1, 1)[0];
+        if (choice[k] == key) {
+            colour[k] = Colour::Lime;
+        } else {
+            colour[k] = Colour::Red;
+            if (key >= 1 && key <= 5)
+                rightLetter[k] = QString::fromUtf8(letters[key - 1]);
+            ++errors;
+        }
+    }
+    const int now = secondOfDay(timeText(clock_().time()));
+    const int elapsed = now >= startSecond ? now - startSecond : now - startSecond + 86400;
+    appendToExisting(info.logFile(), logEntry(elapsed));
+    header = QStringLiteral("Час %1 сек.").arg(elapsed);
+    controlVisible = false;
+}
+
+} // namespace vzt

@@ -1,0 +1,94 @@
+#include "mainmenu.h"
+
+#include "env.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace vzt {
+
+MainMenu::MainMenu(QWidget *parent) : Window(1, parent) {}
+
+void MainMenu::create()
+{
+    title = readPicture(QStringLiteral("SpS/title.bmp"));
+    emblemRight = readPicture(QStringLiteral("SpS/virlan0.bmp"));
+    emblemLeft = readPicture(QStringLiteral("SpS/virlan0.bmp"));
+    catalogueCaption = QStringLiteral("Проект Вірлан");
+}
+
+namespace {
+QLabel *pictureBox(QWidget *parent, const QString &name, const QImage &img, QRect r)
+{
+    auto *box = new QLabel(parent);
+    box->setObjectName(name);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    box->setGeometry(r);
+    if (!img.isNull()) {
+        QImage shown = img;
+        if (img.width() > r.width() || img.height() > r.height())
+            shown = img.scaled(r.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        box->setPixmap(QPixmap::fromImage(shown));
+    }
+    return box;
+}
+} // namespace
+
+void MainMenu::build(QWidget *c)
+{
+    pictureBox(c, QStringLiteral("Image1"), title, QRect(0, 0, 1140, 538));
+    pictureBox(c, QStringLiteral("Image3"), emblemLeft, QRect(16, 553, 60, 75));
+    pictureBox(c, QStringLiteral("Image2"), emblemRight, QRect(392, 553, 60, 75));
+
+    auto *x = new QPushButton(QStringLiteral("X"), c);
+    x->setObjectName(QStringLiteral("Button1"));
+    x->setGeometry(16, 8, 33, 25);
+    connect(x, &QPushButton::clicked, this, &QWidget::close);
+    for (int k = 1; k <= 10; ++k) {
+        auto *b = new QPushButton(QStringLiteral("Test%1").arg(k), c);
+        b->setObjectName(QStringLiteral("Button%1").arg(k + 1));
+        b->setFont(qfont(QStringLiteral("Palatino Linotype"), 16, true, true));
+        b->setGeometry(16, 50 + 40 * (k - 1), 75, 25);
+        connect(b, &QPushButton::clicked, this, [this, k] {
+            if (openTest)
+                openTest(k);
+        });
+    }
+    auto *cat = new QPushButton(catalogueCaption, c);
+    cat->setObjectName(QStringLiteral("Button12"));
+    cat->setFont(qfont(QStringLiteral("Tahoma"), 32, true));
+    cat->setGeometry(87, 564, 295, 45);
+    connect(cat, &QPushButton::clicked, this, [this] {
+        if (openCatalogue)
+            openCatalogue();
+    });
+}
+
+void MainMenu::closeEvent(QCloseEvent *e)
+{
+    e->accept();
+    QApplication::quit();
+}
+
+void Catalogue::build(QWidget *c)
+{
+    const Font heading{QStringLiteral("Tahoma"), 32, true, false, QColor(0, 0, 128)};
+    const Font text{QStringLiteral("Tahoma"), 19, false, false, QColor(0, 0, 0)};
+    placeLabel(c, QStringLiteral("Label1"), QStringLiteral("Проект Вірлан"), 40, 30, heading);
+    const QStringList lines{
+        QStringLiteral("Тренажер ВЗТ: десять тренувальних тестів з математики"),
+        QStringLiteral("по двадцять завдань з вибором відповіді."),
+        QStringLiteral("Кожен запуск програми складає нові варіанти завдань."),
+        QStringLiteral("Результати кожного тесту дописуються до його журналу stat01.txt … stat10.txt."),
+    };
+    for (int i = 0; i < lines.size(); ++i)
+        placeLabel(c, QStringLiteral("Label%1").arg(i + 2), lines[i], 40, 100 + 34 * i, text);
+    auto *x = new QPushButton(QStringLiteral("X"), c);
+    x->setObjectName(QStringLiteral("Button1"));
+    x->setGeometry(1077, 16, 41, 25);
+    connect(x, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+} // namespace vzt

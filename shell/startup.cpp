@@ -1,0 +1,61 @@
+#include "startup.h"
+
+#include "question.h"
+
+namespace vzt {
+
+Program::Program(Clock clock) : clock_(std::move(clock)) {}
+
+Program::~Program() = default;
+
+void Program::startUp(const ErrorSink &sink)
+{
+    menu_ = std::make_unique<MainMenu>();
+    order_.push_back(menu_.get());
+    reportErrors(sink, [this] { menu_->create(); });
+
+    for (const TestInfo &t : tests()) {
+        auto sheet = std::make_unique<AnswerSheet>(t, clock_);
+        AnswerSheet *s = sheet.get();
+        order_.push_back(s);
+        sheets_.push_back(std::move(sheet));
+        reportErrors(sink, [s] { s->model.create(); });
+        s->openQuestion = [this, test = t.test](int k) { question(test, k)->openModal(); };
+
+        for (auto [form, k] : t.creationOrder()) {
+            auto w = std::make_unique<QuestionWindow>(form);
+            QuestionWindow *qw = w.get();
+            order_.push_back(qw);
+            questions_[form] = std::move(w);
+            qw->page = commonPage(form, t.questions[k - 1].unit, t.test, k);
+            reportErrors(sink, [this, qw] { runTemplate(qw->page, findTemplate(qw->number()), env_); });
+        }
+    }
+    catalogue_ = std::make_unique<Catalogue>();
+    order_.push_back(catalogue_.get());
+    reportErrors(sink, [this] { catalogue_->create(); });
+
+    menu_->openTest = [this](int test) { sheet(test)->openModal(); };
+    menu_->openCatalogue = [this] { catalogue_->openModal(); };
+}
+
+void Program::show()
+{
+    menu_->content();
+    menu_->showMaximized();
+}
+
+QuestionWindow *Program::question(int test, int k)
+{
+    return window(testInfo(test).questions[k - 1].form);
+}
+
+QuestionWindow *Program::window(int form)
+{
+    auto it = questions_.find(form);
+    return it == questions_.end() ? nullptr : it->second.get();
+}
+
+std::vector<Window *> Program::windows() { return order_; }
+
+} // namespace vzt

@@ -1,0 +1,49 @@
+#pragma once
+// The look shared by all windows: fonts, style, Ukrainian message boxes, and
+// the lazily built, vertically scrolling window every screen is.
+#include "page.h"
+
+#include <QDialog>
+#include <QFont>
+
+class QApplication;
+class QScrollArea;
+class QLabel;
+
+namespace vzt {
+
+// Registers the Tahoma faces, the Fusion style and the Ukrainian Qt texts.
+void setUpLook(QApplication &app);
+QFont qfont(const Font &f);
+QFont qfont(const QString &family, int px, bool bold = false, bool italic = false);
+// A label placed at (left, top) that sizes itself to its text.
+QLabel *placeLabel(QWidget *parent, const QString &name, const QString &text, int left, int top,
+                   const Font &font);
+
+// A window numbered by creation order ("Form<n>" in its title bar), opening
+// maximized (unless told otherwise) with its content in a vertical scroll area.
+// The content is built when the window is first shown or grabbed.
+class Window : public QDialog {
+    Q_OBJECT
+public:
+    Window(int number, QWidget *parent = nullptr);
+    int number() const { return number_; }
+    QString className() const { return QStringLiteral("TForm%1").arg(number_); }
+
+    QWidget *content();          // built on first use
+    bool built() const { return built_; }
+    int openModal();             // shows the window modally and waits
+    void setNormalGeometry(const QRect &r) { normal_ = r; }
+
+protected:
+    virtual void build(QWidget *content) = 0;
+
+private:
+    int number_;
+    bool built_ = false;
+    QScrollArea *scroll_ = nullptr;
+    QWidget *content_ = nullptr;
+    QRect normal_;
+};
+
+} // namespace vzt

@@ -1,0 +1,46 @@
+#pragma once
+// The answer-sheet window of one test: twenty question buttons, twenty
+// drop-down lists, "Prepear"/"Repeat" and "Control". Its state lives in a
+// SheetModel, which survives closing and reopening the window.
+#include "look.h"
+#include "sheetmodel.h"
+
+#include <array>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace vzt {
+
+class AnswerSheet : public Window {
+    Q_OBJECT
+public:
+    AnswerSheet(const TestInfo &info, Clock clock = systemClock(), QWidget *parent = nullptr);
+    SheetModel model;
+    // Opens question window k (1..20) modally; set by start-up.
+    std::function<void(int k)> openQuestion;
+
+    // The button actions (also used by tests).
+    void questionClicked(int k);
+    void prepareClicked();
+    void controlClicked();
+    void choose(int k, int item); // item 0..5 as the list's selection
+
+    QComboBox *list(int k) const { return lists_[k - 1]; }
+
+protected:
+    void build(QWidget *content) override;
+
+private:
+    void refresh();
+    std::array<QComboBox *, 20> lists_{};
+    std::array<QLabel *, 20> letters_{};
+    QLabel *header_ = nullptr;
+    QLabel *title_ = nullptr;
+    QPushButton *control_ = nullptr;
+    QPushButton *prepare_ = nullptr;
+};
+
+} // namespace vzt

@@ -1,0 +1,53 @@
+#pragma once
+// The state of one answer sheet and what its buttons do, without widgets:
+// start time, chosen letters, confirmation, grading against the key files,
+// and the entry appended to the test's result log.
+#include "tests.h"
+
+#include <QDateTime>
+#include <QString>
+#include <array>
+#include <functional>
+
+namespace vzt {
+
+using Clock = std::function<QDateTime()>;
+Clock systemClock();
+
+// The time texts the sheet keeps and parses: "9:05:07", "21:05:07".
+QString timeText(const QTime &t);
+QString dateText(const QDate &d); // the system's short date format
+int secondOfDay(const QString &timeText);
+
+class SheetModel {
+public:
+    enum class Colour { None, Lime, Red };
+
+    explicit SheetModel(const TestInfo &info, Clock clock = systemClock());
+
+    const TestInfo &info;
+    QString startDate;
+    QString startTime;
+    int startSecond = 0;
+    int errors = 0;
+    std::array<int, 20> choice{}; // 0: nothing selected, 1..5: А .. Д
+    std::array<Colour, 20> colour{};
+    std::array<QString, 20> rightLetter;
+    QString header;   // Label2
+    QString title;    // Label1
+    bool controlVisible = true;
+    bool prepareVisible = true;
+
+    // Creation at start-up; a failing file operation raises and stops it
+    // (the generator is then left unseeded by this sheet).
+    void create();
+    void questionOpened(int k); // k = 1 .. 20
+    void confirm();             // "Prepear" / "Repeat"
+    void grade();               // "Control"; raises on a missing key or log file
+    QByteArray logEntry(int elapsed) const;
+
+private:
+    Clock clock_;
+};
+
+} // namespace vzt
