@@ -1,1 +1,102 @@
-int main() { return 0; }
+// vzt-gallery --seed S --out DIR
+// Runs the trainer's start-up in the current working folder with every answer
+// sheet seeding the generator with S, then writes one PNG per window
+// (DIR/TForm4.png ...) and DIR/bank.json describing every question window.
+#include "look.h"
+#include "startup.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+using namespace vzt;
+
+namespace {
+
+QJsonObject describe(Window *w)
+{
+    QJsonObject o;
+    o["class"] = w->className();
+    if (auto *q = qobject_cast<QuestionWindow *>(w)) {
+        const Page &p = q->page;
+        o["unit"] = p.unit;
+        o["test"] = p.test;
+        o["question"] = p.question;
+        if (p.generated) {
+            QJsonArray deal;
+            for (int d : p.deal)
+                deal.append(d);
+            o["deal"] = deal;
+            o["key"] = p.key;
+        }
+        QJsonArray labels;
+        for (const LabelItem &l : p.labels)
+            labels.append(QJsonObject{{"name", l.name}, {"text", l.text}, {"left", l.left},
+                                      {"top", l.top}, {"visible", l.visible}});
+        o["labels"] = labels;
+        QJsonArray images;
+        for (const ImageItem &i : p.images)
+            images.append(QJsonObject{{"name", i.name}, {"file", i.file}, {"left", i.left},
+                                      {"top", i.top}, {"width", i.width}, {"height", i.height}});
+        o["images"] = images;
+    } else if (auto *s = qobject_cast<AnswerSheet *>(w)) {
+        o["unit"] = s->model.info.unit;
+        o["test"] = s->model.info.test;
+    } else if (qobject_cast<MainMenu *>(w)) {
+        o["unit"] = QStringLiteral("Zmist");
+    } else {
+        o["unit"] = QStringLiteral("PrVirlanRek");
+    }
+    return o;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    setUpLook(app);
+    QCommandLineParser cli;
+    cli.addHelpOption();
+    cli.addOption({"seed", "Seed every answer sheet gives the generator.", "S", "1"});
+    cli.addOption({"out", "Folder for the PNG files and bank.json.", "DIR", "gallery"});
+    cli.addOption({"only", "Only these windows (comma-separated class numbers).", "LIST"});
+    cli.process(app);
+
+    const quint32 seed = cli.value("seed").toUInt();
+    const QString out = cli.value("out");
+    QSet<int> only;
+    for (const QString &n : cli.value("only").split(',', Qt::SkipEmptyParts))
+        only.insert(n.toInt());
+    QDir().mkpath(out);
+
+    setFixedSeed(seed);
+    QStringList errors;
+    auto collect = [&errors](const QString &m) { errors << m; };
+    setErrorSink(collect);
+    Program program;
+    program.startUp(collect);
+
+    QJsonArray windows;
+    for (Window *w : program.windows()) {
+        windows.append(describe(w));
+        if (!only.isEmpty() && !only.contains(w->number()))
+            continue;
+        QWidget *c = w->content();
+        c->grab().save(QDir(out).filePath(w->className() + ".png"));
+    }
+    QFile f(QDir(out).filePath("bank.json"));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return 2;
+    f.write(QJsonDocument(QJsonObject{{"seed", qint64(seed)}, {"windows", windows}}).toJson());
+    QTextStream err(stderr);
+    for (const QString &e : errors)
+        err << "start-up error: " << e << "\n";
+    err << windows.size() << " windows, " << errors.size() << " start-up errors\n";
+    return 0;
+}

@@ -1,0 +1,164 @@
+// Start-up and whole tests as a learner takes them: windows in their order,
+// key files, start-up errors, and every completed test graded with no errors.
+#include "errors.h"
+#include "files.h"
+#include "fixture.h"
+#include "look.h"
+#include "question.h"
+#include "startup.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace vzt;
+
+namespace {
+
+// Runs `step` on each modal window as it opens, until `step` returns false.
+void driveModals(std::function<bool(QWidget *)> step)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, step] {
+        if (QWidget *w = QApplication::activeModalWidget()) {
+            timer->stop();
+            QMetaObject::invokeMethod(w, [timer, step, w] {
+                if (step(w))
+                    timer->start();
+                else
+                    timer->deleteLater();
+            }, Qt::QueuedConnection);
+        }
+    });
+    timer->start();
+}
+
+bool testComplete(int test)
+{
+    for (const auto &q : testInfo(test).questions)
+        if (!findTemplate(q.form))
+            return false;
+    return true;
+}
+
+} // namespace
+
+class TestProgram : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { setUpLook(*qApp); }
+
+    void windowsInCreationOrder()
+    {
+        WorkFolder wf;
+        Program p;
+        QStringList errors;
+        p.startUp([&](const QString &e) { errors << e; });
+        QStringList names;
+        for (Window *w : p.windows())
+            names << w->className();
+        QStringList expected{"TForm1"};
+        for (const TestInfo &t : tests()) {
+            expected << QStringLiteral("TForm%1").arg(t.form);
+            for (auto [form, k] : t.creationOrder())
+                expected << QStringLiteral("TForm%1").arg(form);
+        }
+        expected << "TForm215";
+        QCOMPARE(names, expected);
+        QCOMPARE(names.size(), 212);
+        for (const char *unused : {"TForm2", "TForm24", "TForm167"})
+            QVERIFY(!names.contains(unused));
+        QCOMPARE(p.windows()[1]->windowTitle(), QStringLiteral("Form3"));
+        // Test 2: button 4 opens TForm30, which keys question 4.
+        QCOMPARE(p.question(2, 4)->number(), 30);
+        QCOMPARE(p.question(2, 4)->page.question, 4);
+        QCOMPARE(p.question(8, 16)->number(), 168);
+
+        // Every template's key file holds one digit 1..5; the key list repeats Test 10's keys.
+        for (const TemplateInfo &t : templates()) {
+            const QByteArray key = readFile(keyFileName(t.test, t.question));
+            QVERIFY2(key.size() == 1 && key[0] >= '1' && key[0] <= '5', t.unit);
+            QCOMPARE(key.toInt(), p.question(t.test, t.question)->page.key);
+        }
+        const QList<QByteArray> list = readFile(kKeyList).split('\n');
+        QCOMPARE(list.size(), 21);
+        for (int q = 1; q <= 20; ++q)
+            if (findTemplate(testInfo(10).questions[q - 1].form))
+                QCOMPARE(list[q - 1], readFile(keyFileName(10, q)) + "\r");
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
+    }
+
+    void missingPictureIsReportedAndStartUpGoesOn()
+    {
+        WorkFolder wf(false);
+        QDir().mkdir("SpS");
+        Program p;
+        QStringList errors;
+        p.startUp([&](const QString &e) { errors << e; });
+        QVERIFY(errors.size() >= 1);
+        QVERIFY(errors[0].startsWith(QStringLiteral("Cannot open file")));
+        QVERIFY(errors[0].contains("title.bmp"));
+        QCOMPARE(p.menu()->catalogueCaption, QStringLiteral("Button12"));
+        QCOMPARE(p.windows().size(), size_t(212));
+        // Templates without their tables stop before writing a key.
+        for (const TemplateInfo &t : templates())
+            if (p.question(t.test, t.question)->page.key == 0 && t.test == 1)
+                QCOMPARE(readFile(keyFileName(1, t.question)), QByteArray("0"));
+    }
+
+    void takingEachCompleteTest_data()
+    {
+        QTest::addColumn<int>("test");
+        for (int t = 1; t <= 10; ++t)
+            if (testComplete(t))
+                QTest::newRow(qPrintable(QStringLiteral("test %1").arg(t))) << t;
+    }
+    void takingEachCompleteTest()
+    {
+        QFETCH(int, test);
+        WorkFolder wf;
+        const QDateTime started(QDate(2024, 3, 5), QTime(9, 5, 7));
+        Program p([started] { return started; });
+        QStringList errors;
+        p.startUp([&](const QString &e) { errors << e; });
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
+
+        // Menu -> answer sheet -> question 1 -> "X" -> answers -> Prepear -> Control -> "X".
+        QStringList seen;
+        int step = 0;
+        driveModals([&](QWidget *w) {
+            seen << w->objectName();
+            AnswerSheet *sheet = p.sheet(test);
+            if (step++ == 0) {
+                w->findChild<QPushButton *>("Button2")->click(); // opens question 1
+                return true;
+            }
+            if (w != sheet) {
+                w->findChild<QPushButton *>("Button1")->click(); // "X"
+                return true;
+            }
+            for (int k = 1; k <= 20; ++k)
+                sheet->choose(k, readFile(keyFileName(test, k)).toInt());
+            w->findChild<QPushButton *>("Button23")->click();
+            w->findChild<QPushButton *>("Button22")->click();
+            w->findChild<QPushButton *>("Button1")->click();
+            return false;
+        });
+        p.menu()->content();
+        p.menu()->findChild<QPushButton *>(QStringLiteral("Button%1").arg(test + 1))->click();
+
+        const QString sheetName = QStringLiteral("TForm%1").arg(testInfo(test).form);
+        QCOMPARE(seen, (QStringList{sheetName, QStringLiteral("TForm%1").arg(testInfo(test).questions[0].form), sheetName}));
+        QCOMPARE(p.sheet(test)->model.errors, 0);
+        QCOMPARE(p.sheet(test)->model.header, QStringLiteral("Час 0 сек."));
+        const QString log = fromCp1251(readFile(testInfo(test).logFile()));
+        QCOMPARE(log, QStringLiteral("  \r\nРозпочато ") + dateText(started.date())
+                          + QStringLiteral(" o 9:05:07  ВЗТ %1 Загальний час 0 сек. Помилок 0\r\n")
+                                .arg(test, 2, 10, QLatin1Char('0')));
+    }
+};
+
+QTEST_MAIN(TestProgram)
+#include "test_program.moc"

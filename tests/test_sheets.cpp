@@ -1,0 +1,218 @@
+// Answer sheets: confirmation, grading, timing and the result log.
+#include "answersheet.h"
+#include "env.h"
+#include "errors.h"
+#include "files.h"
+#include "fixture.h"
+#include "sheetmodel.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace vzt;
+
+namespace {
+// A clock that returns the given times in turn (the last one repeats).
+Clock clockAt(QList<QDateTime> times)
+{
+    auto shared = std::make_shared<QList<QDateTime>>(std::move(times));
+    return [shared] { return shared->size() > 1 ? shared->takeFirst() : shared->first(); };
+}
+QDateTime at(const QString &hms) { return QDateTime(QDate(2019, 3, 12), QTime::fromString(hms, "H:mm:ss")); }
+
+void writeKeys(int test, const QList<int> &keys)
+{
+    for (int q = 1; q <= 20; ++q)
+        writeFile(keyFileName(test, q), QByteArray::number(keys.value(q - 1)));
+}
+} // namespace
+
+class TestSheets : public QObject {
+    Q_OBJECT
+private slots:
+    void secondOfDay_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("second");
+        QTest::newRow("one-digit hour") << "9:05:07" << 9 * 3600 + 5 * 60 + 7;
+        QTest::newRow("two-digit hour") << "21:05:07" << 21 * 3600 + 5 * 60 + 7;
+        QTest::newRow("midnight") << "0:00:00" << 0;
+    }
+    void secondOfDay()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, second);
+        QCOMPARE(vzt::secondOfDay(text), second);
+        // The texts the sheet renders are the 24-hour form the parse expects.
+        QCOMPARE(vzt::secondOfDay(timeText(QTime(0, 0).addSecs(second))), second);
+    }
+
+    void confirmNeedsEveryAnswer()
+    {
+        WorkFolder wf(false);
+        SheetModel m(testInfo(3), clockAt({at("9:05:07")}));
+        m.create();
+        QVERIFY(!m.controlVisible && m.prepareVisible);
+        for (int k = 0; k < 19; ++k) {
+            m.choice[k] = 1 + k % 5;
+            m.confirm();
+            QVERIFY(!m.controlVisible);
+        }
+        m.choice[19] = 5;
+        m.confirm();
+        QVERIFY(m.controlVisible && !m.prepareVisible);
+    }
+
+    void grading_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<int>("wrong");
+        QTest::addColumn<int>("elapsed");
+        QTest::newRow("all right") << "9:05:07" << "9:10:52" << 0 << 345;
+        QTest::newRow("three wrong") << "9:05:07" << "9:06:37" << 3 << 90;
+        QTest::newRow("same second") << "21:05:07" << "21:05:07" << 1 << 0;
+        QTest::newRow("over midnight") << "23:59:50" << "0:00:20" << 20 << 30;
+    }
+    void grading()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        QFETCH(int, wrong);
+        QFETCH(int, elapsed);
+        WorkFolder wf(false);
+        writeFile("stat02.txt", "earlier\r\n");
+        SheetModel m(testInfo(2), clockAt({at(start), at(start), at(end)}));
+        m.create();
+        QList<int> keys;
+        for (int q = 0; q < 20; ++q)
+            keys << 1 + (q * 3) % 5;
+        writeKeys(2, keys);
+        for (int k = 0; k < 20; ++k)
+            m.choice[k] = k < wrong ? keys[k] % 5 + 1 : keys[k];
+        m.confirm();
+        m.grade();
+        for (int k = 0; k < 20; ++k) {
+            QCOMPARE(m.colour[k], k < wrong ? SheetModel::Colour::Red : SheetModel::Colour::Lime);
+            QCOMPARE(m.rightLetter[k].isEmpty(), k >= wrong);
+        }
+        QCOMPARE(m.rightLetter[0].isEmpty() ? QString() : m.rightLetter[0],
+                 wrong ? QStringLiteral("АБВГД").mid(keys[0] - 1, 1) : QString());
+        QCOMPARE(m.errors, wrong);
+        QCOMPARE(m.header, QStringLiteral("Час %1 сек.").arg(elapsed));
+        QVERIFY(!m.controlVisible);
+        const QString line = QStringLiteral("Розпочато ") + dateText(QDate(2019, 3, 12)) + " o " + start
+            + QStringLiteral("  ВЗТ 02 Загальний час %1 сек. Помилок %2").arg(elapsed).arg(wrong);
+        QCOMPARE(readFile("stat02.txt"), QByteArray("earlier\r\n  \r\n") + toCp1251(line) + "\r\n");
+        QCOMPARE(readFile("stat01.txt"), QByteArray());
+    }
+
+    void missingKeyStopsGradingThere()
+    {
+        WorkFolder wf(false);
+        SheetModel m(testInfo(4));
+        m.create();
+        writeKeys(4, QList<int>(20, 2));
+        QFile::remove(keyFileName(4, 6));
+        m.choice.fill(1);
+        m.confirm();
+        QStringList reports;
+        reportErrors([&](const QString &e) { reports << e; }, [&] { m.grade(); });
+        QCOMPARE(reports, QStringList{kFileNotFound});
+        QCOMPARE(m.errors, 5);
+        QCOMPARE(m.colour[4], SheetModel::Colour::Red);
+        QCOMPARE(m.colour[5], SheetModel::Colour::None);
+        QVERIFY(m.controlVisible);
+        QCOMPARE(readFile("stat04.txt"), QByteArray());
+    }
+
+    void missingLogIsReportedAndNothingIsWritten()
+    {
+        WorkFolder wf(false, false);
+        SheetModel m(testInfo(5));
+        m.create();
+        writeKeys(5, QList<int>(20, 3));
+        m.choice.fill(3);
+        m.choice[0] = 1;
+        m.confirm();
+        m.questionOpened(7);
+        QStringList reports;
+        reportErrors([&](const QString &e) { reports << e; }, [&] { m.grade(); });
+        QCOMPARE(reports, QStringList{kFileNotFound});
+        QCOMPARE(m.colour[19], SheetModel::Colour::Lime);
+        QCOMPARE(m.header, QStringLiteral("Запитання № 7"));
+        QVERIFY(m.controlVisible);
+        QVERIFY(!QFile::exists("stat05.txt"));
+        // Once the log exists, grading again writes one entry with this grading's count.
+        writeFile("stat05.txt", {});
+        m.grade();
+        QVERIFY(fromCp1251(readFile("stat05.txt")).endsWith(QStringLiteral("Помилок 1\r\n")));
+    }
+
+    void keyZeroCountsWithoutLetter()
+    {
+        WorkFolder wf(false);
+        SheetModel m(testInfo(1));
+        m.create(); // resets the twenty keys of Test 1 to "0"
+        QCOMPARE(readFile(keyFileName(1, 20)), QByteArray("0"));
+        m.choice.fill(2);
+        m.grade();
+        QCOMPARE(m.errors, 20);
+        QVERIFY(m.rightLetter[0].isEmpty());
+    }
+
+    void creationStepsByTest()
+    {
+        WorkFolder wf(false);
+        SheetModel ten(testInfo(10));
+        ten.create();
+        QCOMPARE(readFile(kKeyList), QByteArray("0\r\n").repeated(20));
+        QVERIFY(!ten.controlVisible);
+        QCOMPARE(ten.title, QStringLiteral("Тест 10    Рівень 1"));
+        QVERIFY(!QFile::exists(keyFileName(1, 1)));
+        // A key list that cannot be written stops creation: no title, "Control" left visible.
+        QDir().mkdir(kKeyList + ".d");
+        QFile::remove(kKeyList);
+        QDir().mkdir(kKeyList);
+        SheetModel broken(testInfo(10));
+        QStringList reports;
+        reportErrors([&](const QString &e) { reports << e; }, [&] { broken.create(); });
+        QCOMPARE(reports.size(), 1);
+        QVERIFY(broken.controlVisible);
+        QVERIFY(broken.title.isEmpty());
+    }
+
+    void listsCountOnlySelectedItems()
+    {
+        WorkFolder wf(false);
+        AnswerSheet sheet(testInfo(1));
+        sheet.model.create();
+        sheet.content();
+        QComboBox *list = sheet.list(3);
+        QCOMPARE(list->count(), 5);
+        QCOMPARE(list->currentIndex(), -1);
+        QVERIFY(list->isEditable());
+        list->lineEdit()->setText(QStringLiteral("Ж"));
+        QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+        QCOMPARE(list->count(), 5);
+        QCOMPARE(sheet.model.choice[2], 0);
+        sheet.choose(3, 4);
+        QCOMPARE(sheet.model.choice[2], 4);
+        // Grading colours the lists; reopening shows the same state.
+        writeKeys(1, QList<int>(20, 4));
+        for (int k = 1; k <= 20; ++k)
+            sheet.choose(k, k == 2 ? 1 : 4);
+        sheet.findChild<QPushButton *>("Button23")->click();
+        QVERIFY(!sheet.findChild<QPushButton *>("Button23")->isVisibleTo(&sheet));
+        sheet.findChild<QPushButton *>("Button22")->click();
+        QVERIFY(sheet.list(2)->styleSheet().contains("255, 0, 0"));
+        QVERIFY(sheet.list(1)->styleSheet().contains("0, 255, 0"));
+        QCOMPARE(sheet.findChild<QLabel *>("Label17")->text(), QStringLiteral("Г"));
+        QVERIFY(!sheet.findChild<QPushButton *>("Button22")->isVisibleTo(&sheet));
+    }
+};
+
+QTEST_MAIN(TestSheets)
+#include "test_sheets.moc"
