@@ -1,0 +1,64 @@
+// Start-up benchmark. `vzt-bench` runs the trainer's start-up in the current
+// working folder, shows the main menu, exits as soon as it is on screen, and
+// prints the time to open each window; `vzt-bench --bare` is a bare Qt program
+// showing one empty maximized window, the baseline.
+#include "look.h"
+#include "startup.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+
+using namespace vzt;
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const bool bare = argc > 1 && QByteArray(argv[1]) == "--bare";
+    const bool windows = argc > 1 && QByteArray(argv[1]) == "--windows";
+    if (bare) {
+        QWidget w;
+        w.showMaximized();
+        QTimer::singleShot(0, &app, &QApplication::quit);
+        return app.exec();
+    }
+    setUpLook(app);
+    QStringList errors;
+    auto collect = [&errors](const QString &e) { errors << e; };
+    Program program;
+    program.startUp(collect);
+    program.show();
+    if (!errors.isEmpty())
+        std::fprintf(stderr, "%lld start-up errors, first: %s\n", qlonglong(errors.size()),
+                     qPrintable(errors.first()));
+    if (windows) {
+        // Time to build and show each window the first time.
+        std::vector<double> ms;
+        QString slowest;
+        double worst = 0;
+        for (Window *w : program.windows()) {
+            if (w == program.menu())
+                continue;
+            QElapsedTimer t;
+            t.start();
+            w->content();
+            w->showMaximized();
+            QApplication::processEvents();
+            const double took = t.nsecsElapsed() / 1e6;
+            w->hide();
+            ms.push_back(took);
+            if (took > worst) {
+                worst = took;
+                slowest = w->className();
+            }
+        }
+        std::sort(ms.begin(), ms.end());
+        std::printf("open window: median %.1f ms, max %.1f ms (%s), %zu windows\n",
+                    ms[ms.size() / 2], worst, qPrintable(slowest), ms.size());
+        return 0;
+    }
+    QTimer::singleShot(0, &app, &QApplication::quit);
+    return app.exec();
+}

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Start-up benchmark: median wall time of 10 runs of the trainer's start-up to
+# the main menu shown (offscreen, warm cache) against a bare Qt program from
+# the same run, and the time to open each window.
+# Usage: tools/bench/startup.sh [build-folder]   (default: build)
+set -euo pipefail
+build=$(cd "${1:-build}" && pwd)
+cd "$build/run"
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$build/xdg-runtime"
+/usr/bin/python3 - "$build/vzt-bench" <<'PY'
+import statistics, subprocess, sys, time
+bench = sys.argv[1]
+def median_ms(args, runs=10):
+    subprocess.run(args, check=True)  # warm the cache
+    times = []
+    for _ in range(runs):
+        t = time.perf_counter()
+        subprocess.run(args, check=True)
+        times.append((time.perf_counter() - t) * 1000)
+    return statistics.median(times)
+bare = median_ms([bench, "--bare"])
+full = median_ms([bench])
+print(f"bare Qt start-up:  {bare:7.1f} ms (median of 10)")
+print(f"trainer start-up:  {full:7.1f} ms (median of 10)")
+print(f"difference:        {full - bare:7.1f} ms (goal: at most 150 ms)")
+PY
+"$build/vzt-bench" --windows

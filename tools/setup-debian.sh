@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing the trainer needs on Debian 12.
+set -euo pipefail
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO=sudo
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends \
+  g++ make cmake qt6-base-dev qt6-translations-l10n libgl-dev \
+  fonts-wine fonts-urw-base35 fontconfig \
+  python3 python3-matplotlib python3-pil python3-sympy python3-munkres >/dev/null
