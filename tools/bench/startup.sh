@@ -6,7 +6,7 @@
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 cd "$build/run"
-export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$build/xdg-runtime"
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$build/xdg-runtime" QT_LOGGING_RULES="*.debug=false;qt.qpa.*=false"
 /usr/bin/python3 - "$build/vzt-bench" <<'PY'
 import statistics, subprocess, sys, time
 bench = sys.argv[1]
