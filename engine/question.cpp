@@ -26,7 +26,14 @@ void Q::grid(const Grid &g)
 
 void Q::line(int n, const QString &text)
 {
+    // A line label not placed yet stands at its standard place: left 10,
+    // tops 16, 48, 80, 112, 144.
+    const bool placed = page_.findLabel(kLineLabels[n - 1]) != nullptr;
     LabelItem &l = page_.label(kLineLabels[n - 1]);
+    if (!placed) {
+        l.left = 10;
+        l.top = 16 + 32 * (n - 1);
+    }
     l.text = text;
 }
 

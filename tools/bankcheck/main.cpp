@@ -1,1 +1,545 @@
-int main() { return 0; }
+// vzt-bankcheck: builds every question of the bank for many generator seeds
+// and checks what a learner would get.
+//
+//   vzt-bankcheck --seeds N [--dump FILE] [--only UNIT,UNIT...]
+//
+// Run in the working folder (it reads SpS and Ida from there). For every
+// template and seeds 1..N the page is built as at start-up, with the
+// generator seeded with the seed, and checked:
+//   - no error is raised and the options are dealt (page.generated);
+//   - the deal is a permutation, the key lies in 1..5, it is the slot of the
+//     right option and it is what the key file would receive;
+//   - every slot shows the option dealt to it (text, stacked fraction or
+//     picture), so the keyed slot shows the right option;
+//   - no option form is empty or shows "nan", "inf" or a negative zero;
+//   - the five option forms are different (unless allowed below);
+//   - every picture the page names exists;
+//   - the question's verifier, where one is registered, agrees.
+// One line per question; exit status 1 on any failure.
+//
+// With --dump, the distinct variants of each question (what the learner
+// sees, whatever the deal) are written as JSON for tools/gen/check_content.py:
+// up to kDumpCap per question, and always every distinct set of pictures.
+#include "env.h"
+#include "errors.h"
+#include "files.h"
+#include "question.h"
+#include "verify.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStringList>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+using namespace vzt;
+
+namespace {
+
+constexpr int kDumpCap = 2000;
+constexpr int kFailuresShown = 5;
+
+// Questions whose five option forms may repeat one another, with the reason.
+const std::map<std::string, const char *> kSameFormsAllowed = {
+};
+
+// Questions that show their options in their own way (not one option per
+// slot label or slot picture), with the reason. They are still checked for
+// the key and by their verifier.
+const std::map<std::string, const char *> kOwnSlotDisplay = {
+};
+
+// Rows each table's template draws from (the N of RandomIn(1, N)). For the
+// large tables the check reads the drawn row directly instead of scanning the
+// file from its start as the program does; every 97th seed is built both ways
+// and must agree.
+const std::map<QString, int> kRowsDrawn = {
+    {"vzt_1.txt", 713},     {"vzt_2.txt", 364},   {"vzt_3.txt", 556},
+    {"vzt_4.txt", 818},     {"vzt_5.txt", 25},    {"vzt_pifa.txt", 52},
+    {"vzt_6.txt", 173328},  {"vzt_7.txt", 28140}, {"vzt_8.txt", 89},
+    {"vzt_9.txt", 17436},   {"vzt_10.txt", 10},   {"vzt_11.txt", 153},
+    {"vzt_12.txt", 324},    {"vzt_13.txt", 175464}, {"vzt_14.txt", 135},
+    {"vzt_15.txt", 2016},
+};
+constexpr qsizetype kDirectReadFrom = 64 * 1024; // bytes
+
+QString baseName(const QString &name)
+{
+    const QString p = localPath(name);
+    return p.mid(p.lastIndexOf('/') + 1).toLower();
+}
+
+// The check's environment: MemoryEnv, plus direct reads of large tables.
+class BankEnv : public MemoryEnv {
+public:
+    using MemoryEnv::MemoryEnv;
+    bool direct = true;
+    bool usedDirect = false;
+
+    QByteArray table(const QString &name) override
+    {
+        QByteArray text = MemoryEnv::table(name);
+        if (!direct || text.size() < kDirectReadFrom)
+            return text;
+        const auto it = kRowsDrawn.find(baseName(name));
+        if (it == kRowsDrawn.end())
+            return text;
+        // The row was drawn by the step just taken: RandomIn(1, N).
+        const std::uint32_t n = std::uint32_t(10 * (it->second - 1) + 9);
+        const std::uint32_t r0 = std::uint32_t((std::uint64_t(generator.seed) * n) >> 32);
+        const int row = int((double(r0) + 10.0) / 10.0);
+        usedDirect = true;
+        return excerpt(name, text, row);
+    }
+
+private:
+    // Text that reads like the whole table at `row`: row - 1 empty lines,
+    // then the table from that row's line to the end of the integers a
+    // read could take from there (a short row reads on into later lines).
+    QByteArray excerpt(const QString &name, const QByteArray &text, int row)
+    {
+        std::vector<qsizetype> &starts = lineStarts_[name];
+        if (starts.empty()) {
+            starts.push_back(0);
+            const char *p = text.constData();
+            const qsizetype n = text.size();
+            for (qsizetype i = 0; i < n; ++i) {
+                if (p[i] == '\r' || p[i] == '\n') {
+                    if (p[i] == '\r' && i + 1 < n && p[i + 1] == '\n')
+                        ++i;
+                    starts.push_back(i + 1);
+                }
+            }
+        }
+        QByteArray out(std::max(0, row - 1), '\n');
+        if (row - 1 >= qsizetype(starts.size()) || starts[row - 1] >= text.size())
+            return out; // past the end: every integer reads as 0
+        const qsizetype from = starts[row - 1];
+        // Up to 64 lines or 4 KB from the row on is more than any read takes.
+        const qsizetype lastLine = std::min<qsizetype>(starts.size() - 1, row - 1 + 64);
+        qsizetype to = lastLine + 1 < qsizetype(starts.size()) ? starts[lastLine + 1] : text.size();
+        to = std::min(to, from + 4096);
+        out += text.mid(from, to - from);
+        if (to < text.size())
+            out += '\n'; // ends the last token where the file goes on
+        return out;
+    }
+    QHash<QString, std::vector<qsizetype>> lineStarts_;
+};
+
+// ---- what the learner sees
+
+struct Variant {
+    QByteArray key;  // deal-independent identity
+    QByteArray json; // the dump entry
+    QByteArray pictureSet;
+};
+
+void jsonString(QByteArray &out, const QString &s)
+{
+    out += '"';
+    const QByteArray u = s.toUtf8();
+    for (char ch : u) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (c < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            } else {
+                out += ch;
+            }
+        }
+    }
+    out += '"';
+}
+
+void jsonList(QByteArray &out, const QStringList &l)
+{
+    out += '[';
+    for (int i = 0; i < l.size(); ++i) {
+        if (i)
+            out += ',';
+        jsonString(out, l[i]);
+    }
+    out += ']';
+}
+
+bool isLetterLabel(const QString &name)
+{
+    return std::find(kLetterLabels.begin(), kLetterLabels.end(), name) != kLetterLabels.end();
+}
+
+Variant describe(const Page &page)
+{
+    Variant v;
+    QStringList labelTexts, imageFiles;
+    QByteArray labels = "{", images = "{";
+    bool firstL = true, firstI = true;
+    for (const auto &l : page.labels) {
+        if (isLetterLabel(l.name) || l.text.isEmpty())
+            continue;
+        if (l.name == QLatin1String("Label5") && l.text == kInstruction)
+            continue;
+        labelTexts << l.text;
+        if (!firstL)
+            labels += ',';
+        firstL = false;
+        jsonString(labels, l.name);
+        labels += ':';
+        jsonString(labels, l.text);
+    }
+    for (const auto &i : page.images) {
+        if (i.file.isEmpty())
+            continue;
+        imageFiles << i.file;
+        if (!firstI)
+            images += ',';
+        firstI = false;
+        jsonString(images, i.name);
+        images += ':';
+        jsonString(images, i.file);
+    }
+    labels += '}';
+    images += '}';
+    labelTexts.sort();
+    imageFiles.sort();
+    QStringList pictureSet = imageFiles;
+    pictureSet.removeDuplicates();
+    v.pictureSet = pictureSet.join('\n').toUtf8();
+
+    // Identity: the options and forms, the right option, and the texts and
+    // pictures shown, as multisets (the deal only moves them between slots).
+    const QChar sep(0x1f);
+    v.key = (page.options.join(sep) + sep + sep + page.optionForms.join(sep) + sep + sep
+             + QString::number(page.right) + (page.pictureOptions ? "p" : "t") + sep + sep
+             + labelTexts.join(sep) + sep + sep + imageFiles.join(sep))
+                .toUtf8();
+
+    QByteArray &j = v.json;
+    j += "{\"options\":";
+    jsonList(j, page.options);
+    j += ",\"forms\":";
+    jsonList(j, page.optionForms);
+    j += ",\"right\":" + QByteArray::number(page.right);
+    j += ",\"picture_options\":";
+    j += page.pictureOptions ? "true" : "false";
+    j += ",\"deal\":[";
+    for (int k = 0; k < 5; ++k) {
+        if (k)
+            j += ',';
+        j += QByteArray::number(page.deal[k]);
+    }
+    j += "],\"key\":" + QByteArray::number(page.key);
+    j += ",\"labels\":" + labels + ",\"images\":" + images + '}';
+    return v;
+}
+
+// ---- generic checks
+
+const QRegularExpression &badNumber()
+{
+    // "nan"/"inf" as words; a unary minus before a number whose value is 0.
+    static const QRegularExpression re(
+        QStringLiteral("(?<![A-Za-z])(nan|inf)(?![A-Za-z])|(?<![\\w)\\]])[-\u2212]0+(?:[.,]0*)?(?![\\d.,]*[1-9])(?![\\d])"),
+        QRegularExpression::CaseInsensitiveOption);
+    return re;
+}
+
+QString showOption(const QString &s)
+{
+    QString t = s;
+    t.replace(QChar(5), QStringLiteral("\\5"));
+    t.replace(QChar(7), QStringLiteral("\\7"));
+    return "\"" + t + "\"";
+}
+
+void checkPage(const Page &page, const BankEnv &env, const TemplateInfo &info,
+               QStringList &fail)
+{
+    if (!page.generated) {
+        fail << "the options were not dealt";
+        return;
+    }
+    if (page.options.size() != 5 || page.optionForms.size() != 5) {
+        fail << "not five options";
+        return;
+    }
+    Deal sorted = page.deal;
+    std::sort(sorted.begin(), sorted.end());
+    if (sorted != Deal{1, 2, 3, 4, 5}) {
+        fail << "the deal is not a permutation";
+        return;
+    }
+    if (page.right < 1 || page.right > 5)
+        fail << QStringLiteral("right option %1 is not 1..5").arg(page.right);
+    else if (page.key != keyOf(page.deal, page.right))
+        fail << QStringLiteral("key %1 is not the slot of the right option %2")
+                    .arg(page.key)
+                    .arg(page.right);
+    const auto written = env.keys.find({info.test, info.question});
+    if (written == env.keys.end())
+        fail << "no key written";
+    else if (written->second != page.key)
+        fail << QStringLiteral("key written %1, page key %2").arg(written->second).arg(page.key);
+    if (env.keys.size() != 1)
+        fail << QStringLiteral("keys written for %1 questions").arg(env.keys.size());
+
+    // Every slot shows its option.
+    if (!kOwnSlotDisplay.count(info.unit)) {
+        for (int k = 1; k <= 5; ++k) {
+            const int opt = page.deal[k - 1];
+            const QString &want = page.options[opt - 1];
+            if (page.pictureOptions) {
+                const ImageItem *img = page.findImage(kSlotImages[k - 1]);
+                if (!img || img->file != want)
+                    fail << QStringLiteral("slot %1 shows picture %2, not option %3 %4")
+                                .arg(k)
+                                .arg(img ? img->file : QStringLiteral("(none)"))
+                                .arg(opt)
+                                .arg(want);
+            } else {
+                const LabelItem *l = page.findLabel(kSlotLabels[k - 1]);
+                const QString shown = l ? l->text : QString();
+                const QString &form = page.optionForms[opt - 1];
+                const bool plain = shown == want;
+                // A stacked fraction shows its numerator and keeps "num/den" as its form.
+                const bool stacked = form != want && !shown.isEmpty() && form.startsWith(shown + "/");
+                if (!plain && !stacked)
+                    fail << QStringLiteral("slot %1 shows %2, not option %3 %4")
+                                .arg(k)
+                                .arg(showOption(shown))
+                                .arg(opt)
+                                .arg(showOption(want));
+            }
+        }
+    }
+
+    for (int i = 0; i < 5; ++i) {
+        const QString &f = page.optionForms[i];
+        if (f.trimmed().isEmpty())
+            fail << QStringLiteral("option %1 is empty").arg(i + 1);
+        else if (badNumber().match(f).hasMatch())
+            fail << QStringLiteral("option %1 %2 shows nan, inf or a negative zero")
+                        .arg(i + 1)
+                        .arg(showOption(f));
+    }
+    if (!kSameFormsAllowed.count(info.unit)) {
+        for (int i = 0; i < 5; ++i)
+            for (int j = i + 1; j < 5; ++j)
+                if (page.optionForms[i] == page.optionForms[j])
+                    fail << QStringLiteral("options %1 and %2 look the same: %3")
+                                .arg(i + 1)
+                                .arg(j + 1)
+                                .arg(showOption(page.optionForms[i]));
+    }
+}
+
+struct Stats {
+    QString unit;
+    int seeds = 0;
+    int variants = 0;
+    int dumped = 0;
+    int keys[6] = {0, 0, 0, 0, 0, 0};
+    bool verifier = false;
+    int failures = 0;
+    QStringList shown;
+};
+
+void usage()
+{
+    std::fprintf(stderr, "usage: vzt-bankcheck --seeds N [--dump FILE] [--only UNIT,...]\n");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    int seeds = 0;
+    QString dumpFile;
+    QSet<QString> only;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--seeds" && i + 1 < argc)
+            seeds = std::atoi(argv[++i]);
+        else if (a == "--dump" && i + 1 < argc)
+            dumpFile = QString::fromLocal8Bit(argv[++i]);
+        else if (a == "--only" && i + 1 < argc)
+            for (const QString &u : QString::fromLocal8Bit(argv[++i]).split(',', Qt::SkipEmptyParts))
+                only.insert(u.trimmed());
+        else {
+            usage();
+            return 2;
+        }
+    }
+    if (seeds < 1) {
+        usage();
+        return 2;
+    }
+
+    std::map<std::string, Verifier> verifierOf;
+    for (const auto &v : verifiers())
+        verifierOf[v.unit] = v.fn;
+    std::vector<TemplateInfo> list = templates();
+    std::sort(list.begin(), list.end(), [](const TemplateInfo &a, const TemplateInfo &b) {
+        return a.test != b.test ? a.test < b.test : a.question < b.question;
+    });
+    {
+        std::set<std::string> known;
+        for (const auto &t : list)
+            known.insert(t.unit);
+        for (const auto &v : verifiers())
+            if (!known.count(v.unit))
+                std::printf("warning: verifier %s has no template\n", v.unit);
+    }
+
+    QFile dump;
+    if (!dumpFile.isEmpty()) {
+        dump.setFileName(dumpFile);
+        if (!dump.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(dumpFile));
+            return 2;
+        }
+        dump.write("{\"seeds\":" + QByteArray::number(seeds) + ",\"questions\":[\n");
+    }
+
+    QElapsedTimer timer;
+    timer.start();
+    BankEnv env;
+    int total = 0, failedQuestions = 0, checked = 0;
+    bool firstQuestion = true;
+    for (const TemplateInfo &info : list) {
+        if (!only.isEmpty() && !only.contains(QString::fromLatin1(info.unit)))
+            continue;
+        ++checked;
+        Stats st;
+        st.unit = QString::fromLatin1(info.unit);
+        st.seeds = seeds;
+        const auto vit = verifierOf.find(info.unit);
+        st.verifier = vit != verifierOf.end();
+        std::unordered_set<std::size_t> seen;
+        QSet<QByteArray> pictureSets;
+        QByteArray entries;
+        auto note = [&](int seed, const QString &what) {
+            ++st.failures;
+            if (st.shown.size() < kFailuresShown)
+                st.shown << QStringLiteral("seed %1: %2").arg(seed).arg(what);
+        };
+        for (int seed = 1; seed <= seeds; ++seed) {
+            auto build = [&](Page &page, bool direct, QString &error) {
+                env.generator.seed = std::uint32_t(seed);
+                env.keys.clear();
+                env.direct = direct;
+                env.usedDirect = false;
+                page = commonPage(info.form, st.unit, info.test, info.question);
+                try {
+                    runTemplate(page, &info, env);
+                } catch (const Error &e) {
+                    error = e.text();
+                } catch (const std::exception &e) {
+                    error = QString::fromUtf8(e.what());
+                }
+            };
+            Page page;
+            QString error;
+            build(page, true, error);
+            if (!error.isEmpty()) {
+                note(seed, "error: " + error);
+                continue;
+            }
+            if (env.usedDirect && seed % 97 == 0) {
+                Page slow;
+                QString slowError;
+                build(slow, false, slowError);
+                if (!slowError.isEmpty() || describe(slow).json != describe(page).json)
+                    note(seed, "a direct table read disagrees with reading the table from its "
+                               "start: is the row count in kRowsDrawn right?");
+                env.keys.clear();
+                env.keys[{info.test, info.question}] = page.key;
+            }
+            QStringList fail;
+            checkPage(page, env, info, fail);
+            if (!env.missingPictures.isEmpty())
+                for (const ImageItem &i : page.images)
+                    if (env.missingPictures.contains(i.file))
+                        fail << "missing picture " + i.file;
+            if (st.verifier) {
+                Verdict verdict(page);
+                try {
+                    vit->second(page, verdict);
+                } catch (const std::exception &e) {
+                    verdict.failures << QStringLiteral("verifier raised: %1").arg(e.what());
+                }
+                for (const QString &f : verdict.failures)
+                    fail << "verifier: " + f;
+            }
+            for (const QString &f : fail)
+                note(seed, f);
+            if (page.key >= 1 && page.key <= 5)
+                ++st.keys[page.key];
+
+            Variant v = describe(page);
+            const std::size_t h = qHash(v.key, 0x5eed);
+            if (seen.insert(h).second) {
+                ++st.variants;
+                const bool newPictures = !pictureSets.contains(v.pictureSet);
+                if (dump.isOpen() && (st.dumped < kDumpCap || newPictures)) {
+                    if (st.dumped)
+                        entries += ",\n";
+                    entries += v.json;
+                    ++st.dumped;
+                }
+                pictureSets.insert(v.pictureSet);
+            }
+        }
+        total += seeds;
+        if (st.failures)
+            ++failedQuestions;
+        std::printf("%-6s test %2d q %2d  seeds %d  variants %5d  keys %d/%d/%d/%d/%d  verifier %s  "
+                    "failures %d\n",
+                    info.unit, info.test, info.question, st.seeds, st.variants, st.keys[1], st.keys[2],
+                    st.keys[3], st.keys[4], st.keys[5], st.verifier ? "yes" : "no ", st.failures);
+        for (const QString &s : st.shown)
+            std::printf("    %s\n", qPrintable(s));
+        if (dump.isOpen()) {
+            QByteArray q;
+            if (!firstQuestion)
+                q += ",\n";
+            firstQuestion = false;
+            q += "{\"unit\":";
+            jsonString(q, st.unit);
+            q += ",\"test\":" + QByteArray::number(info.test);
+            q += ",\"question\":" + QByteArray::number(info.question);
+            q += ",\"form\":" + QByteArray::number(info.form);
+            q += ",\"variants_seen\":" + QByteArray::number(st.variants);
+            q += ",\"variants\":[\n" + entries + "\n]}";
+            dump.write(q);
+        }
+        std::fflush(stdout);
+    }
+    if (dump.isOpen()) {
+        dump.write("\n]}\n");
+        dump.close();
+    }
+    std::printf("bank check: %d questions, %d pages in %.1f s; %d question%s failed\n", checked, total,
+                timer.elapsed() / 1000.0, failedQuestions, failedQuestions == 1 ? "" : "s");
+    return failedQuestions ? 1 : 0;
+}

@@ -49,6 +49,8 @@ int main(int argc, char **argv)
             const double took = t.nsecsElapsed() / 1e6;
             w->hide();
             ms.push_back(took);
+            if (took > 20)
+                std::printf("  %s %.1f ms\n", qPrintable(w->className()), took);
             if (took > worst) {
                 worst = took;
                 slowest = w->className();
