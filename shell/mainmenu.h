@@ -24,6 +24,7 @@ public:
 protected:
     void build(QWidget *content) override;
     void closeEvent(QCloseEvent *e) override;
+    void reject() override {} // Esc does not end the program; "X" does
 };
 
 // The catalogue of the maker's other programs: a few lines and a way back.

@@ -38,19 +38,29 @@ def _task(job):
         return kind, i, False, traceback.format_exc()
 
 
+def _warm_up():
+    """Loads the fonts and the mathtext parser once, before the workers fork."""
+    from vztgen import pictures
+    pictures.Formula("warm.bmp", r"\dfrac{x^2}{\sqrt{2}}\leq\pi\ \mathrm{см}", (400, 200)).bmp()
+    pictures.Graph("warm.bmp", [lambda t: t], (-2, 2, -2, 2), (150, 150), points=[(1, 1, "A")]).bmp()
+
+
 def main(argv=None):
+    t0 = time.monotonic()
     ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     ap.add_argument("--out", required=True, help="working folder (holds SpS and Ida)")
     ap.add_argument("--jobs", type=int, default=0, help="worker processes (default: 2 if useful)")
     ap.add_argument("--only", default="", help="comma-separated file names to write")
     ap.add_argument("--preview", default="", help="also write PNG copies here (2x zoom)")
     ap.add_argument("--root", default="", help="repository root (default: this checkout)")
+    ap.add_argument("--content", action="append", default=[],
+                    help="use only this content module (repeatable; for tests)")
     args = ap.parse_args(argv)
 
     global CONTENT
-    t0 = time.monotonic()
     try:
-        CONTENT = loader.load(args.root or None)
+        files = [(loader.label_of(Path(f)), Path(f)) for f in args.content] or None
+        CONTENT = loader.load(args.root or None, files)
     except loader.ContentError as e:
         print("generate: %s" % e, file=sys.stderr)
         return 1
@@ -63,6 +73,7 @@ def main(argv=None):
 
     n = args.jobs or (2 if len(jobs) > 40 and (os.cpu_count() or 1) > 1 else 1)
     if n > 1:
+        _warm_up()
         with mp.get_context("fork").Pool(n) as pool:
             results = list(pool.imap_unordered(_task, jobs, chunksize=4))
     else:
