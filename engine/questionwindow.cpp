@@ -30,7 +30,12 @@ QPixmap boxPixmap(const ImageItem &img)
 
 void renderPage(const Page &page, QWidget *content, QDialog *window)
 {
-    // Pictures first, so that text labels stand over a picture they touch.
+    // Pictures stand over the labels: a picture may cover a place holder
+    // character left for it in a text (a root sign over "*").
+    for (const LabelItem &l : page.labels) {
+        QLabel *label = placeLabel(content, l.name, displayText(l.text), l.left, l.top, l.font);
+        label->setVisible(l.visible);
+    }
     for (const ImageItem &img : page.images) {
         auto *box = new QLabel(content);
         box->setObjectName(img.name);
@@ -38,10 +43,6 @@ void renderPage(const Page &page, QWidget *content, QDialog *window)
         box->setGeometry(img.left, img.top, img.width, img.height);
         box->setPixmap(boxPixmap(img));
         box->setVisible(img.visible);
-    }
-    for (const LabelItem &l : page.labels) {
-        QLabel *label = placeLabel(content, l.name, displayText(l.text), l.left, l.top, l.font);
-        label->setVisible(l.visible);
     }
     auto *x = new QPushButton(QStringLiteral("X"), content);
     x->setObjectName(QStringLiteral("Button1"));
