@@ -37,6 +37,12 @@ void Q::line(int n, const QString &text)
     l.text = text;
 }
 
+void Q::lines(const QStringList &texts)
+{
+    for (int i = 0; i < texts.size(); ++i)
+        line(i + 1, texts[i]);
+}
+
 LabelItem &Q::label(const QString &name, int left, int top, const Font &font)
 {
     LabelItem &l = page_.label(name);

@@ -72,6 +72,7 @@ public:
     // ---- layout
     void grid(const Grid &g);
     void line(int n, const QString &text);  // question line 1..5 (Label1, Label14, Label8, Label15, Label16)
+    void lines(const QStringList &texts); // lines 1, 2, ... in turn
     LabelItem &label(const QString &name) { return page_.label(name); }
     LabelItem &label(const QString &name, int left, int top, const Font &font = lineFont());
     ImageItem &box(const QString &name, int left, int top, int width, int height,

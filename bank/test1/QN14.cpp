@@ -1,0 +1,26 @@
+// Question 14 of Test 1: the function whose derivative's graph holds N(1;1).
+#include "common.h"
+
+using namespace vzt;
+
+VZT_QUESTION(QN14, 1, 14, 17)
+{
+    q.grid(Grid{kNarrowLefts, 161, kShiftedLefts, 251, 477, {1072, 9}});
+    q.line(1, "Укажіть функцію, графіку похідної якої належить точка N(1;1)");
+    q.line(2, "");
+    q.line(3, "");
+
+    q.textOptions({"lnx", "sinx", "x", "2", "x"}, 1);
+
+    // Marks beside three of the slots: the exponent "3" of x, the exponent
+    // "x" of 2, and the root sign before x.
+    const int left3 = q.slotLabelOf(3).left;
+    const int left4 = q.slotLabelOf(4).left;
+    const int left5 = q.slotLabelOf(5).left;
+    q.label("Label15", left3 + 20, 232, smallFont(19)).text = "3";
+    q.addToForm(3, "^3");
+    q.label("Label16", left4 + 20, 232, smallFont(19)).text = "x";
+    q.addToForm(4, "^x");
+    q.page().optionForms[4] = "√" + q.page().optionForms[4];
+    q.picture("Image1", "SpS\\sqrt.bmp", left5 - 20, 240, 25, 41, true);
+}

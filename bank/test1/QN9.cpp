@@ -1,0 +1,16 @@
+// Question 9 of Test 1: estimating the area of a pictured figure.
+#include "common.h"
+
+using namespace vzt;
+
+VZT_QUESTION(QN9, 1, 9, 12)
+{
+    q.grid(Grid{kNarrowLefts, 161, {142, 301, 476, 635, 798}, 251, 421, {1072, 56}});
+    q.line(1, "Оцініть площу S фігури, зображеної на рисунку.");
+    q.line(2, "");
+    q.line(3, "");
+
+    q.textOptions({"3<S<6", "1<S<2", "2<S<3", "S=0", "S<1"}, 1);
+
+    q.picture("Image1", "SpS\\N4.bmp", 930, 220, 260, 211, true);
+}
