@@ -1,0 +1,13 @@
+#include "common.h"
+using namespace vzt;
+using namespace vzt::test2;
+
+// 6 vowels against 20 consonants: 30%.
+VZT_QUESTION(SS12, 2, 12, 37)
+{
+    q.grid(rows(223, kNarrowLefts, 372));
+    q.lines({"В англійському алфавіті 26 літер, 6 з них - голосні. Скільки процентів складають голосні",
+              "літери від приголосних?"});
+
+    q.textOptions({"30%", "20%", "35%", "40%", "25%"}, 1);
+}
