@@ -6,20 +6,45 @@ namespace vzt {
 
 namespace {
 bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+
+// The start of the line after the one p stands in (or end).
+const char *nextLine(const char *p, const char *end)
+{
+    while (p < end && *p != '\n' && *p != '\r')
+        ++p;
+    if (p < end && *p == '\r')
+        ++p;
+    if (p < end && *p == '\n')
+        ++p;
+    return p;
+}
 } // namespace
+
+std::vector<qsizetype> lineStarts(const QByteArray &text)
+{
+    std::vector<qsizetype> starts{0};
+    const char *begin = text.constData();
+    const char *end = begin + text.size();
+    for (const char *p = nextLine(begin, end); p < end; p = nextLine(p, end))
+        starts.push_back(p - begin);
+    return starts;
+}
 
 std::vector<long long> readRow(const QByteArray &text, int row, int k)
 {
-    const char *p = text.constData();
-    const char *end = p + text.size();
-    for (int skip = 1; skip < row && p < end; ++skip) {
-        while (p < end && *p != '\n' && *p != '\r')
-            ++p;
-        if (p < end && *p == '\r')
-            ++p;
-        if (p < end && *p == '\n')
-            ++p;
-    }
+    const char *begin = text.constData();
+    const char *end = begin + text.size();
+    const char *p = begin;
+    for (int skip = 1; skip < row && p < end; ++skip)
+        p = nextLine(p, end);
+    return readIntegers(text, p - begin, k);
+}
+
+std::vector<long long> readIntegers(const QByteArray &text, qsizetype offset, int k)
+{
+    const char *p = text.constData() + offset;
+    const char *end = text.constData() + text.size();
     std::vector<long long> out;
     out.reserve(k);
     for (int i = 0; i < k; ++i) {

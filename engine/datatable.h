@@ -13,4 +13,10 @@ namespace vzt {
 // Raises "Invalid numeric input" on a token that is not a decimal integer.
 std::vector<long long> readRow(const QByteArray &text, int row, int k);
 
+// The same read for callers that look rows up often: the offsets where the
+// lines of a text start (line r at lineStarts[r-1]), and the k integers read
+// from an offset (the end of the text when the row lies past it).
+std::vector<qsizetype> lineStarts(const QByteArray &text);
+std::vector<long long> readIntegers(const QByteArray &text, qsizetype offset, int k);
+
 } // namespace vzt

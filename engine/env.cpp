@@ -1,5 +1,6 @@
 #include "env.h"
 
+#include "datatable.h"
 #include "errors.h"
 #include "files.h"
 
@@ -90,6 +91,16 @@ QByteArray MemoryEnv::table(const QString &name)
     QByteArray text = readFile(path);
     tables_.insert(name, text);
     return text;
+}
+
+std::vector<long long> MemoryEnv::row(const QString &name, int r, int k)
+{
+    const QByteArray text = table(name);
+    auto it = lines_.find(name);
+    if (it == lines_.end())
+        it = lines_.insert(name, lineStarts(text));
+    const qsizetype offset = r - 1 < qsizetype(it->size()) ? (*it)[r - 1] : text.size();
+    return readIntegers(text, offset, k);
 }
 
 QImage MemoryEnv::picture(const QString &name)

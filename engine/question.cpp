@@ -7,10 +7,15 @@
 
 namespace vzt {
 
+std::vector<long long> Env::row(const QString &name, int r, int k)
+{
+    return readRow(table(name), r, k);
+}
+
 std::vector<long long> Q::row(const QString &table, int rows, int k)
 {
     const int r = draw(1, rows);
-    return readRow(env_.table(table), r, k);
+    return env_.row(table, r, k);
 }
 
 void Q::grid(const Grid &g)
@@ -119,6 +124,21 @@ void Q::pictureOptions(const QStringList &files, int right, int top, QSize size,
         load(kSlotImages[k - 1], files[page_.deal[k - 1] - 1]);
 }
 
+void Q::fixedSlots(const QStringList &options, int key)
+{
+    if (options.size() != 5 || key < 1 || key > 5)
+        throw std::logic_error("a question has five options and one right option");
+    page_.options = options;
+    page_.optionForms = options;
+    page_.right = key;
+    page_.deal = Deal{1, 2, 3, 4, 5};
+    page_.key = key;
+    page_.generated = true;
+    env_.writeKey(page_.test, page_.question, key);
+    for (int k = 1; k <= 5; ++k)
+        slotLabel(k).text = options[k - 1];
+}
+
 int Q::slotOf(int option) const { return keyOf(page_.deal, option); }
 
 void Q::addToForm(int option, const QString &text)
@@ -191,6 +211,9 @@ void runTemplate(Page &page, const TemplateInfo *info, Env &env)
 
 #include "verify.h"
 
+#include <QHash>
+#include <QRegularExpression>
+
 namespace vzt {
 
 namespace {
@@ -200,6 +223,62 @@ std::vector<VerifierInfo> &verifierRegistry()
     return r;
 }
 } // namespace
+
+void Verdict::onlyKeyed(const QString &answer)
+{
+    expect(keyedForm() == answer, "keyed option " + keyedForm() + " is " + answer);
+    for (int k = 1; k <= 5; ++k)
+        if (k != keyedOption())
+            expect(form(k) != answer, QStringLiteral("option %1 also reads %2").arg(k).arg(answer));
+}
+
+void Verdict::onlyKeyedWhere(const std::function<bool(const QString &)> &holds,
+                             const QString &what)
+{
+    for (int k = 1; k <= 5; ++k) {
+        const bool h = holds(form(k));
+        if (k == keyedOption())
+            expect(h, "keyed option " + form(k) + " is not " + what);
+        else
+            expect(!h, "option " + form(k) + " is also " + what);
+    }
+}
+
+namespace {
+std::vector<long long> allMatches(const QRegularExpression &re, const QString &text)
+{
+    std::vector<long long> out;
+    for (auto it = re.globalMatch(text); it.hasNext();)
+        out.push_back(it.next().captured().toLongLong());
+    return out;
+}
+} // namespace
+
+std::vector<long long> numbersIn(const QString &text)
+{
+    static const QRegularExpression digits(QStringLiteral("[0-9]+"));
+    return allMatches(digits, text);
+}
+
+std::vector<long long> signedNumbersIn(const QString &text)
+{
+    static const QRegularExpression integers(QStringLiteral("-?[0-9]+"));
+    return allMatches(integers, text);
+}
+
+std::vector<long long> captures(const QString &text, const QString &pattern)
+{
+    static QHash<QString, QRegularExpression> compiled;
+    auto it = compiled.find(pattern);
+    if (it == compiled.end())
+        it = compiled.insert(pattern, QRegularExpression(pattern));
+    const auto m = it->match(text);
+    std::vector<long long> out;
+    if (m.hasMatch())
+        for (int i = 1; i <= m.lastCapturedIndex(); ++i)
+            out.push_back(m.captured(i).toLongLong());
+    return out;
+}
 
 VerifierRegistrar::VerifierRegistrar(const VerifierInfo &info) { verifierRegistry().push_back(info); }
 

@@ -27,6 +27,8 @@ public:
     virtual ~Env() = default;
     virtual Rng &rng() = 0;
     virtual QByteArray table(const QString &name) = 0;    // raises "File not found"
+    // k integers of row r of a table (read from the table's start).
+    virtual std::vector<long long> row(const QString &name, int r, int k);
     virtual QImage picture(const QString &name) = 0;      // raises when it cannot be read
     virtual void writeKey(int test, int question, int key) = 0;
 };
@@ -94,6 +96,9 @@ public:
     // placed at `lefts`, `top`, `size`); the slot labels are set empty.
     void pictureOptions(const QStringList &files, int right, int top, QSize size,
                         const Lefts &lefts = kPictureBoxLefts, bool proportional = true);
+    // Options in fixed slots (option K in slot K): no deal and no draw; writes
+    // `key` and shows the options in the slot labels.
+    void fixedSlots(const QStringList &options, int key);
     int slotOf(int option) const;                 // after the deal
     LabelItem &slotLabel(int slot) { return page_.label(kSlotLabels[slot - 1]); }
     LabelItem &slotLabelOf(int option) { return slotLabel(slotOf(option)); }

@@ -10,6 +10,7 @@
 //   }
 #include "page.h"
 
+#include <functional>
 #include <vector>
 
 namespace vzt {
@@ -38,7 +39,21 @@ public:
         const ImageItem *i = page.findImage(image);
         return i ? i->file : QString();
     }
+    int keyedOption() const { return page.deal[page.key - 1]; }
+    // The keyed option reads `answer` and no other option reads it.
+    void onlyKeyed(const QString &answer);
+    // `holds` is true of the keyed option's form and of no other.
+    void onlyKeyedWhere(const std::function<bool(const QString &form)> &holds,
+                        const QString &what);
 };
+
+// The unsigned whole numbers written in a text, in order ("0,25" gives 0 and 25;
+// a "-" only separates).
+std::vector<long long> numbersIn(const QString &text);
+// The integers of a text, in order, with their signs.
+std::vector<long long> signedNumbersIn(const QString &text);
+// The integers that `pattern` captures in `text`; empty when it does not match.
+std::vector<long long> captures(const QString &text, const QString &pattern);
 
 using Verifier = void (*)(const Page &, Verdict &);
 
