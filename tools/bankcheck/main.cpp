@@ -36,7 +36,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -59,84 +58,6 @@ const std::map<std::string, const char *> kSameFormsAllowed = {
 // slot label or slot picture), with the reason. They are still checked for
 // the key and by their verifier.
 const std::map<std::string, const char *> kOwnSlotDisplay = {
-};
-
-// Rows each table's template draws from (the N of RandomIn(1, N)). For the
-// large tables the check reads the drawn row directly instead of scanning the
-// file from its start as the program does; every 211th seed is built both ways
-// and must agree.
-const std::map<QString, int> kRowsDrawn = {
-    {"vzt_1.txt", 713},     {"vzt_2.txt", 364},   {"vzt_3.txt", 556},
-    {"vzt_4.txt", 818},     {"vzt_5.txt", 25},    {"vzt_pifa.txt", 52},
-    {"vzt_6.txt", 173328},  {"vzt_7.txt", 28140}, {"vzt_8.txt", 89},
-    {"vzt_9.txt", 17436},   {"vzt_10.txt", 10},   {"vzt_11.txt", 153},
-    {"vzt_12.txt", 324},    {"vzt_13.txt", 175464}, {"vzt_14.txt", 135},
-    {"vzt_15.txt", 2016},
-};
-constexpr qsizetype kDirectReadFrom = 64 * 1024; // bytes
-
-QString baseName(const QString &name)
-{
-    const QString p = localPath(name);
-    return p.mid(p.lastIndexOf('/') + 1).toLower();
-}
-
-// The check's environment: MemoryEnv, plus direct reads of large tables.
-class BankEnv : public MemoryEnv {
-public:
-    using MemoryEnv::MemoryEnv;
-    bool direct = true;
-    bool usedDirect = false;
-
-    QByteArray table(const QString &name) override
-    {
-        QByteArray text = MemoryEnv::table(name);
-        if (!direct || text.size() < kDirectReadFrom)
-            return text;
-        const auto it = kRowsDrawn.find(baseName(name));
-        if (it == kRowsDrawn.end())
-            return text;
-        // The row was drawn by the step just taken: RandomIn(1, N).
-        const std::uint32_t n = std::uint32_t(10 * (it->second - 1) + 9);
-        const std::uint32_t r0 = std::uint32_t((std::uint64_t(generator.seed) * n) >> 32);
-        const int row = int((double(r0) + 10.0) / 10.0);
-        usedDirect = true;
-        return excerpt(name, text, row);
-    }
-
-private:
-    // Text that reads like the whole table at `row`: row - 1 empty lines,
-    // then the table from that row's line to the end of the integers a
-    // read could take from there (a short row reads on into later lines).
-    QByteArray excerpt(const QString &name, const QByteArray &text, int row)
-    {
-        std::vector<qsizetype> &starts = lineStarts_[name];
-        if (starts.empty()) {
-            starts.push_back(0);
-            const char *p = text.constData();
-            const qsizetype n = text.size();
-            for (qsizetype i = 0; i < n; ++i) {
-                if (p[i] == '\r' || p[i] == '\n') {
-                    if (p[i] == '\r' && i + 1 < n && p[i + 1] == '\n')
-                        ++i;
-                    starts.push_back(i + 1);
-                }
-            }
-        }
-        QByteArray out(std::max(0, row - 1), '\n');
-        if (row - 1 >= qsizetype(starts.size()) || starts[row - 1] >= text.size())
-            return out; // past the end: every integer reads as 0
-        const qsizetype from = starts[row - 1];
-        // Up to 64 lines or 4 KB from the row on is more than any read takes.
-        const qsizetype lastLine = std::min<qsizetype>(starts.size() - 1, row - 1 + 64);
-        qsizetype to = lastLine + 1 < qsizetype(starts.size()) ? starts[lastLine + 1] : text.size();
-        to = std::min(to, from + 4096);
-        out += text.mid(from, to - from);
-        if (to < text.size())
-            out += '\n'; // ends the last token where the file goes on
-        return out;
-    }
-    QHash<QString, std::vector<qsizetype>> lineStarts_;
 };
 
 // ---- what the learner sees
@@ -291,7 +212,7 @@ QString showOption(const QString &s)
     return "\"" + t + "\"";
 }
 
-void checkPage(const Page &page, const BankEnv &env, const TemplateInfo &info,
+void checkPage(const Page &page, const MemoryEnv &env, const TemplateInfo &info,
                QHash<QString, bool> &formOk, QStringList &fail)
 {
     if (!page.generated) {
@@ -319,7 +240,7 @@ void checkPage(const Page &page, const BankEnv &env, const TemplateInfo &info,
         fail << "no key written";
     else if (written->second != page.key)
         fail << QStringLiteral("key written %1, page key %2").arg(written->second).arg(page.key);
-    if (env.keys.size() != 1)
+    if (env.keys.size() > 1)
         fail << QStringLiteral("keys written for %1 questions").arg(env.keys.size());
 
     // Every slot shows its option.
@@ -341,7 +262,7 @@ void checkPage(const Page &page, const BankEnv &env, const TemplateInfo &info,
                 const QString &form = page.optionForms[opt - 1];
                 const bool plain = shown == want;
                 // A stacked fraction shows its numerator and keeps "num/den" as its form.
-                const bool stacked = form != want && !shown.isEmpty() && form.startsWith(shown + "/");
+                const bool stacked = !shown.isEmpty() && form.startsWith(shown + "/");
                 if (!plain && !stacked)
                     fail << QStringLiteral("slot %1 shows %2, not option %3 %4")
                                 .arg(k)
@@ -447,13 +368,14 @@ int main(int argc, char **argv)
 
     QElapsedTimer timer;
     timer.start();
-    BankEnv env;
+    MemoryEnv env;
     int total = 0, failedQuestions = 0, checked = 0;
     bool firstQuestion = true;
     for (const TemplateInfo &info : list) {
         if (!only.isEmpty() && !only.contains(QString::fromLatin1(info.unit)))
             continue;
         ++checked;
+        const qint64 questionStart = timer.nsecsElapsed();
         Stats st;
         st.unit = QString::fromLatin1(info.unit);
         st.seeds = seeds;
@@ -469,11 +391,9 @@ int main(int argc, char **argv)
                 st.shown << QStringLiteral("seed %1: %2").arg(seed).arg(what);
         };
         for (int seed = 1; seed <= seeds; ++seed) {
-            auto build = [&](Page &page, bool direct, QString &error) {
+            auto build = [&](Page &page, QString &error) {
                 env.generator.seed = std::uint32_t(seed);
                 env.keys.clear();
-                env.direct = direct;
-                env.usedDirect = false;
                 page = commonPage(info.form, st.unit, info.test, info.question);
                 try {
                     runTemplate(page, &info, env);
@@ -485,20 +405,10 @@ int main(int argc, char **argv)
             };
             Page page;
             QString error;
-            build(page, true, error);
+            build(page, error);
             if (!error.isEmpty()) {
                 note(seed, "error: " + error);
                 continue;
-            }
-            if (env.usedDirect && seed % 211 == 0) {
-                Page slow;
-                QString slowError;
-                build(slow, false, slowError);
-                if (!slowError.isEmpty() || dumpEntry(slow) != dumpEntry(page))
-                    note(seed, "a direct table read disagrees with reading the table from its "
-                               "start: is the row count in kRowsDrawn right?");
-                env.keys.clear();
-                env.keys[{info.test, info.question}] = page.key;
             }
             QStringList fail;
             checkPage(page, env, info, formOk, fail);
@@ -540,9 +450,10 @@ int main(int argc, char **argv)
         if (st.failures)
             ++failedQuestions;
         std::printf("%-6s test %2d q %2d  seeds %d  variants %5d  keys %d/%d/%d/%d/%d  verifier %s  "
-                    "failures %d\n",
+                    "failures %d  %.2f s\n",
                     info.unit, info.test, info.question, st.seeds, st.variants, st.keys[1], st.keys[2],
-                    st.keys[3], st.keys[4], st.keys[5], st.verifier ? "yes" : "no ", st.failures);
+                    st.keys[3], st.keys[4], st.keys[5], st.verifier ? "yes" : "no ", st.failures,
+                    (timer.nsecsElapsed() - questionStart) / 1e9);
         for (const QString &s : st.shown)
             std::printf("    %s\n", qPrintable(s));
         if (dump.isOpen()) {
