@@ -1,0 +1,15 @@
+// Question 12: the roots of an equation.
+#include "common.h"
+
+using namespace vzt;
+using namespace vzt::test3;
+
+VZT_QUESTION(L12, 3, 12, 58)
+{
+    q.grid(pictureGrid(289, 455));
+    upperLines(q, "Знайдіть корені рівняння ");
+    q.picture("Image1", "SpS\\Q12.bmp", 373, 2, 170, 59, true);
+    pictures(q,
+             {"SpS\\O121.bmp", "SpS\\O122.bmp", "SpS\\O123.bmp", "SpS\\O124.bmp", "SpS\\O125.bmp"},
+             330);
+}

@@ -1,0 +1,15 @@
+// Question 14: a particular solution of an equation.
+#include "common.h"
+
+using namespace vzt;
+using namespace vzt::test3;
+
+VZT_QUESTION(L14, 3, 14, 60)
+{
+    q.grid(pictureGrid(289, 455));
+    q.picture("Image1", "SpS\\Q143.bmp", 552, 2, 150, 60, true);
+    upperLines(q, "Укажіть частинний розв`язок рівняння ");
+    pictures(q,
+             {"SpS\\O141.bmp", "SpS\\O142.bmp", "SpS\\O122.bmp", "SpS\\O123.bmp", "SpS\\O125.bmp"},
+             330, QSize(115, 65), Lefts{11, 241, 471, 701, 931});
+}

@@ -1,0 +1,15 @@
+// Question 5: the greatest of several numbers.
+#include "common.h"
+
+using namespace vzt;
+using namespace vzt::test3;
+
+VZT_QUESTION(L5, 3, 5, 51)
+{
+    q.grid(pictureGrid(261, 435));
+    // The numbers stand in the picture over the run of blanks.
+    lineAt(q, 1, 10, 21, "Яке з чисел:" + QString(27 + 58, QLatin1Char(' ')) + "- є найбільшим?");
+    q.picture("Image1", "SpS\\Q5.bmp", 170, 4, 551, 79, true);
+    pictures(q, {"SpS\\O51.bmp", "SpS\\O52.bmp", "SpS\\O53.bmp", "SpS\\O54.bmp", "SpS\\O55.bmp"},
+             310);
+}
