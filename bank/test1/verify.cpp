@@ -13,16 +13,6 @@ using namespace vzt;
 
 namespace {
 
-// The unsigned whole numbers written in a text, in order ("0,25" gives 0 and 25).
-std::vector<long long> numbersIn(const QString &text)
-{
-    std::vector<long long> out;
-    static const QRegularExpression digits("[0-9]+");
-    for (auto it = digits.globalMatch(text); it.hasNext();)
-        out.push_back(it.next().captured().toLongLong());
-    return out;
-}
-
 // A number written with a decimal comma ("30,3", "-2", "7,5 см"), or none.
 std::optional<double> decimal(QString text)
 {
@@ -31,30 +21,6 @@ std::optional<double> decimal(QString text)
     bool ok = false;
     const double v = text.toDouble(&ok);
     return ok ? std::optional<double>(v) : std::nullopt;
-}
-
-// Expects the keyed option to read `answer` and no other option to read it.
-void expectOnlyKeyed(Verdict &v, const QString &answer)
-{
-    v.expect(v.keyedForm() == answer, "keyed option reads " + answer);
-    const int keyed = v.page.deal[v.page.key - 1];
-    for (int k = 1; k <= 5; ++k)
-        if (k != keyed)
-            v.expect(v.form(k) != answer, QString("option %1 also reads %2").arg(k).arg(answer));
-}
-
-// Expects `holds` to be true of the keyed option only.
-template <class Pred>
-void expectOnlyKeyedWhere(Verdict &v, Pred holds, const QString &what)
-{
-    const int keyed = v.page.deal[v.page.key - 1];
-    for (int k = 1; k <= 5; ++k) {
-        const bool h = holds(v.form(k));
-        if (k == keyed)
-            v.expect(h, "keyed option " + v.form(k) + " is not " + what);
-        else
-            v.expect(!h, "option " + v.form(k) + " is also " + what);
-    }
 }
 
 // Exact b^k == num/den for whole b >= 2 and whole k (small values only).
@@ -74,7 +40,7 @@ bool powerEquals(long long b, long long k, long long num, long long den)
 VZT_VERIFY(QN1)
 {
     static const QRegularExpression natural("^[1-9][0-9]*$");
-    expectOnlyKeyedWhere(v, [](const QString &f) { return natural.match(f).hasMatch(); },
+    v.onlyKeyedWhere([](const QString &f) { return natural.match(f).hasMatch(); },
                          "a natural number");
 }
 
@@ -84,7 +50,7 @@ VZT_VERIFY(QN2)
     const auto n = numbersIn(v.text("Label14"));
     v.expect(n.size() == 1, "one angle in line 2");
     if (n.size() == 1)
-        expectOnlyKeyed(v, QString::number(90 - n[0]) + "°");
+        v.onlyKeyed(QString::number(90 - n[0]) + "°");
 }
 
 VZT_VERIFY(QN3)
@@ -93,7 +59,7 @@ VZT_VERIFY(QN3)
     const auto flower = numbersIn(v.text("Label14")); // cm²
     v.expect(area.size() == 1 && flower.size() == 1, "one number in each of lines 1 and 2");
     if (area.size() == 1 && flower.size() == 1)
-        expectOnlyKeyed(v, QString::number(area[0] * 10000 / flower[0]));
+        v.onlyKeyed(QString::number(area[0] * 10000 / flower[0]));
 }
 
 VZT_VERIFY(QN4)
@@ -104,11 +70,9 @@ VZT_VERIFY(QN4)
         return;
     const long long num = 100 - n[0], den = 100, g = std::gcd(num, den);
     const QString answer = QString("%1/%2").arg(num / g).arg(den / g);
-    expectOnlyKeyed(v, answer);
+    v.onlyKeyed(answer);
     // No other option has the same value in another form.
-    expectOnlyKeyedWhere(
-        v,
-        [&](const QString &f) {
+    v.onlyKeyedWhere([&](const QString &f) {
             const auto p = numbersIn(f);
             return p.size() == 2 && p[0] * den == p[1] * num;
         },
@@ -123,9 +87,7 @@ VZT_VERIFY(QN5)
     if (n.size() != 4)
         return;
     const double cm = n[0] / 10.0 + n[1] + n[3] * std::pow(10.0, 2 - QString::number(n[3]).size());
-    expectOnlyKeyedWhere(
-        v,
-        [&](const QString &f) {
+    v.onlyKeyedWhere([&](const QString &f) {
             const auto x = decimal(f);
             return x && std::abs(*x - cm) < 1e-9;
         },
@@ -144,9 +106,7 @@ VZT_VERIFY(QN6)
         return;
     const double x = -2.0 * std::log(double(den[0])) / (k[0] * std::log(double(base[0])));
     static const QRegularExpression interval(R"(^\(([-0-9,]+);([-0-9,]+)\]$)");
-    expectOnlyKeyedWhere(
-        v,
-        [&](const QString &f) {
+    v.onlyKeyedWhere([&](const QString &f) {
             const auto m = interval.match(f);
             if (!m.hasMatch())
                 return false;
@@ -176,7 +136,7 @@ VZT_VERIFY(QN8)
     // The set of true statements an option names: "I", "II", "III" as words.
     const auto named = [](const QString &f) {
         QString s = f;
-        s.replace(QRegularExpression("[,]"), " ");
+        s.replace(QLatin1Char(','), QLatin1Char(' '));
         QSet<QString> set;
         for (const QString &w : s.split(' ', Qt::SkipEmptyParts))
             if (w == "I" || w == "II" || w == "III")
@@ -188,7 +148,7 @@ VZT_VERIFY(QN8)
         trueOnes.insert("I");
     if (two->second)
         trueOnes.insert("II");
-    expectOnlyKeyedWhere(v, [&](const QString &f) { return named(f) == trueOnes; },
+    v.onlyKeyedWhere([&](const QString &f) { return named(f) == trueOnes; },
                          "the set of true statements");
 }
 
@@ -212,7 +172,7 @@ VZT_VERIFY(QN10)
     };
     for (int k = 1; k <= 5; ++k)
         v.expect(re.match(v.form(k)).hasMatch(), "option reads as a logarithm: " + v.form(k));
-    expectOnlyKeyedWhere(v, wrongSign, "written with the wrong sign");
+    v.onlyKeyedWhere(wrongSign, "written with the wrong sign");
 }
 
 VZT_VERIFY(QN11)
@@ -228,10 +188,8 @@ VZT_VERIFY(QN11)
     if (count <= 0)
         return;
     const double avg = double(mass) / count;
-    expectOnlyKeyed(v, QString::number(mass / count));
-    expectOnlyKeyedWhere(
-        v,
-        [&](const QString &f) {
+    v.onlyKeyed(QString::number(mass / count));
+    v.onlyKeyedWhere([&](const QString &f) {
             const auto x = decimal(f);
             return x && std::abs(*x - avg) < 1e-9;
         },
@@ -265,7 +223,7 @@ VZT_VERIFY(QN12)
             sum[i] += w[i];
     }
     v.expect(terms == 3, "three vectors are summed");
-    expectOnlyKeyedWhere(v, [&](const QString &f) { return vectorOf(f) == sum; },
+    v.onlyKeyedWhere([&](const QString &f) { return vectorOf(f) == sum; },
                          "the vector sum");
 }
 
@@ -295,7 +253,7 @@ VZT_VERIFY(QN15)
             p *= factor.toLongLong();
         return p;
     };
-    expectOnlyKeyedWhere(v, [&](const QString &f) { return value(f) == answer; },
+    v.onlyKeyedWhere([&](const QString &f) { return value(f) == answer; },
                          QString("%1 numbers").arg(answer));
 }
 
@@ -316,12 +274,10 @@ VZT_VERIFY(QN17)
     v.expect(value.has_value() && *value != 0, "the expression has a whole non-zero value");
     if (!value)
         return;
-    expectOnlyKeyed(v, QString::number(*value));
+    v.onlyKeyed(QString::number(*value));
     // Options "log N base b" have the value k exactly when b^k = N.
     static const QRegularExpression logForm(R"(^log (\d+) base (\d+)$)");
-    expectOnlyKeyedWhere(
-        v,
-        [&](const QString &f) {
+    v.onlyKeyedWhere([&](const QString &f) {
             const auto m = logForm.match(f);
             if (m.hasMatch())
                 return powerEquals(m.captured(2).toLongLong(), *value, m.captured(1).toLongLong(), 1);

@@ -16,24 +16,9 @@ namespace {
 // The numbers that `pattern` captures in the label's text; empty if it does not match.
 std::vector<long long> numbers(Verdict &v, const QString &label, const QString &pattern)
 {
-    const QRegularExpression re(pattern);
-    const auto m = re.match(v.text(label));
-    v.expect(m.hasMatch(), label + " reads as expected: " + v.text(label));
-    std::vector<long long> out;
-    if (m.hasMatch())
-        for (int i = 1; i <= m.lastCapturedIndex(); ++i)
-            out.push_back(m.captured(i).toLongLong());
+    const auto out = captures(v.text(label), pattern);
+    v.expect(!out.empty(), label + " reads as expected: " + v.text(label));
     return out;
-}
-
-// The keyed option shows `answer` and no other option does.
-void onlyKeyed(Verdict &v, const QString &answer)
-{
-    v.expect(v.keyedForm() == answer, "keyed option " + v.keyedForm() + " is " + answer);
-    int shown = 0;
-    for (int k = 1; k <= 5; ++k)
-        shown += v.form(k) == answer;
-    v.expect(shown == 1, "exactly one option shows " + answer);
 }
 
 // A terminating decimal with a comma, as the options write it ("0,25").
@@ -74,7 +59,7 @@ VZT_VERIFY(S1)
         return;
     v.expect(n[0] == n[2], "one coefficient stands before sin² and cos²");
     v.expect(v.text("Label14") == "2" && v.text("Label8") == "2", "both exponents are 2");
-    onlyKeyed(v, QString::number(n[0] - n[1]));
+    v.onlyKeyed(QString::number(n[0] - n[1]));
 }
 
 // x + B = A(x + B)x
@@ -112,9 +97,9 @@ VZT_VERIFY(SS7)
     const long long h = n[0], p1 = n[1], p2 = n[3];
     v.expect(h > 0 && (p1 + p2) % h == 0, "the joint hourly output is whole");
     if (h > 0)
-        onlyKeyed(v, QString::number((p1 + p2) / h));
+        v.onlyKeyed(QString::number((p1 + p2) / h));
     // the nouns agree with their counts
-    const QRegularExpression re("(\\d+) (\\S+),.* (\\d+) (\\S+)\\.");
+    static const QRegularExpression re("(\\d+) (\\S+),.* (\\d+) (\\S+)\\.");
     const auto m = re.match(v.text("Label1"));
     for (int i : {1, 3}) {
         const long long c = m.captured(i).toLongLong();
@@ -144,7 +129,7 @@ VZT_VERIFY(SS8)
     const auto [lo, hi] = std::minmax_element(n.begin(), n.end());
     v.expect(*hi * unit < 180, "the quadrilateral is convex");
     v.expect(*lo < *hi, "the largest angle exceeds the smallest");
-    onlyKeyed(v, QString::number((*hi - *lo) * unit) + "°");
+    v.onlyKeyed(QString::number((*hi - *lo) * unit) + "°");
 }
 
 // 26 letters, 6 vowels: vowels as a percentage of consonants.
@@ -155,7 +140,7 @@ VZT_VERIFY(SS12)
         return;
     const long long vowels = n[1], consonants = n[0] - n[1];
     v.expect(vowels * 100 % consonants == 0, "a whole percentage");
-    onlyKeyed(v, QString::number(vowels * 100 / consonants) + "%");
+    v.onlyKeyed(QString::number(vowels * 100 / consonants) + "%");
 }
 
 // Distance from N(x; y; z) to the plane yOz is |x|.
@@ -165,7 +150,7 @@ VZT_VERIFY(SS15)
                            "^Знайдіть відстань від точки N\\(-(\\d+);(\\d+);(\\d+)\\) до площини yOz\\.$");
     if (n.size() != 3)
         return;
-    onlyKeyed(v, QString::number(n[0]));
+    v.onlyKeyed(QString::number(n[0]));
     // the root sign stands before the one option written with "*"
     int rootSlot = 0;
     for (int k = 1; k <= 5; ++k)
@@ -190,7 +175,7 @@ VZT_VERIFY(SS16)
     long long count = 0;
     for (long long x = -100; x <= 100; ++x)
         count += n[0] <= x * x && x * x <= n[1];
-    onlyKeyed(v, QString::number(count));
+    v.onlyKeyed(QString::number(count));
 }
 
 // AP = PO and NP ⊥ AB: NP² = r² − (r/2)², so r² = 4·NP²/3.
@@ -203,13 +188,13 @@ VZT_VERIFY(SS17)
     const auto r = static_cast<long long>(std::llround(std::sqrt(double(r2))));
     v.expect(4 * n[0] % 3 == 0 && r * r == r2, "the radius is whole");
     v.expect(v.file("Image3") == "SpS\\sqrt.bmp", "NP is a root");
-    onlyKeyed(v, QString::number(r));
+    v.onlyKeyed(QString::number(r));
 }
 
 // Orders of the letters of the word that keep "ла" together.
 VZT_VERIFY(SS20)
 {
-    const QRegularExpression re("слові \"([^\"]+)\"");
+    static const QRegularExpression re("слові \"([^\"]+)\"");
     const auto m = re.match(v.text("Label1"));
     v.expect(m.hasMatch(), "the word is quoted");
     std::u16string word = m.captured(1).toStdU16String();
@@ -218,5 +203,5 @@ VZT_VERIFY(SS20)
     do
         count += QString::fromStdU16String(word).contains("ла");
     while (std::next_permutation(word.begin(), word.end()));
-    onlyKeyed(v, QString::number(count));
+    v.onlyKeyed(QString::number(count));
 }
