@@ -56,18 +56,17 @@ Window::Window(int number, QWidget *parent) : QDialog(parent), number_(number)
     setWindowTitle(QStringLiteral("Form%1").arg(number));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setWindowFlag(Qt::WindowMinimizeButtonHint);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    scroll_ = new QScrollArea(this);
-    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scroll_->setFrameShape(QFrame::NoFrame);
-    layout->addWidget(scroll_);
 }
 
 QWidget *Window::content()
 {
     if (!built_) {
         built_ = true;
+        auto *layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        scroll_ = new QScrollArea(this);
+        scroll_->setFrameShape(QFrame::NoFrame);
+        layout->addWidget(scroll_);
         content_ = new QWidget;
         build(content_);
         // The content is as large as what it holds.

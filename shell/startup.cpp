@@ -2,6 +2,8 @@
 
 #include "question.h"
 
+#include <QTimer>
+
 namespace vzt {
 
 Program::Program(Clock clock) : clock_(std::move(clock)) {}
@@ -43,6 +45,11 @@ void Program::show()
 {
     menu_->content();
     menu_->showMaximized();
+    // The answer sheets, with their twenty drop-down lists each, are the
+    // slowest windows to build: build them while the learner looks at the
+    // menu, one per pass of the event loop, so that they open at once.
+    for (std::size_t i = 0; i < sheets_.size(); ++i)
+        QTimer::singleShot(int(20 * (i + 1)), menu_.get(), [this, i] { sheets_[i]->content(); });
 }
 
 QuestionWindow *Program::question(int test, int k)

