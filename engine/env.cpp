@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <stdexcept>
+
 namespace vzt {
 
 QByteArray FileEnv::table(const QString &name) { return readFile(name); }
@@ -114,6 +116,17 @@ QImage MemoryEnv::picture(const QString &name)
     if (!*it)
         missingPictures.insert(name);
     return QImage();
+}
+
+Page generatePage(int form, std::uint32_t seed, MemoryEnv &env)
+{
+    const TemplateInfo *info = findTemplate(form);
+    if (!info)
+        throw std::logic_error("no question template for this window");
+    Page p = commonPage(form, QString::fromLatin1(info->unit), info->test, info->question);
+    env.generator.seed = seed;
+    runTemplate(p, info, env);
+    return p;
 }
 
 } // namespace vzt

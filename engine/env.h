@@ -56,4 +56,9 @@ private:
     QHash<QString, bool> exists_;
 };
 
+// The page of question window `form` generated as at start-up, with `env`'s
+// own generator seeded with `seed` (tests and the bank check). Raises what
+// the template raises.
+Page generatePage(int form, std::uint32_t seed, MemoryEnv &env);
+
 } // namespace vzt

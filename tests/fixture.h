@@ -2,6 +2,7 @@
 // A temporary working folder for tests, holding the generated pictures and
 // tables of the build's working folder (VZT_RUN) and empty result logs.
 #include "files.h"
+#include "page.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,3 +27,12 @@ struct WorkFolder {
     }
     ~WorkFolder() { QDir::setCurrent(previous); }
 };
+
+// A label the page must have.
+inline const vzt::LabelItem &labelOf(const vzt::Page &p, const QString &name)
+{
+    const vzt::LabelItem *l = p.findLabel(name);
+    if (!l)
+        qFatal("no label %s", qPrintable(name));
+    return *l;
+}

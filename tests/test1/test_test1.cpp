@@ -2,6 +2,7 @@
 // slot follow the option dealt to that slot, and a few exact texts.
 // (That every keyed option is right is the bank check's task.)
 #include "env.h"
+#include "fixture.h"
 #include "files.h"
 #include "question.h"
 
@@ -14,29 +15,9 @@ using namespace vzt;
 
 namespace {
 
-// Builds the page of Test 1 window `form` with the generator seeded by `seed`.
-Page build(int form, quint32 seed, MemoryEnv &env)
-{
-    const TemplateInfo *info = findTemplate(form);
-    if (!info)
-        qFatal("no template for TForm%d", form);
-    Page p = commonPage(form, info->unit, info->test, info->question);
-    env.generator.seed = seed;
-    runTemplate(p, info, env);
-    return p;
-}
-
-const LabelItem &label(const Page &p, const QString &name)
-{
-    const LabelItem *l = p.findLabel(name);
-    if (!l)
-        qFatal("no label %s", qPrintable(name));
-    return *l;
-}
-
 const LabelItem &slotLabelOf(const Page &p, int option)
 {
-    return label(p, kSlotLabels[keyOf(p.deal, option) - 1]);
+    return labelOf(p, kSlotLabels[keyOf(p.deal, option) - 1]);
 }
 
 } // namespace
@@ -64,7 +45,7 @@ private slots:
         // Option 5 of question 1 is the stacked fraction e/f in its slot.
         QTest::newRow("QN1 fraction") << 4 << Check([](const Page &p) {
             const LabelItem &num = slotLabelOf(p, 5);
-            const LabelItem &den = label(p, "Label14");
+            const LabelItem &den = labelOf(p, "Label14");
             const ImageItem *bar = p.findImage("Image1");
             QCOMPARE(num.top, 184 - 21);
             QCOMPARE(den.left, num.left);
@@ -78,8 +59,8 @@ private slots:
         QTest::newRow("QN4 denominators") << 7 << Check([](const Page &p) {
             const char *names[5] = {"Label15", "Label16", "Label17", "Label18", "Label19"};
             for (int k = 1; k <= 5; ++k) {
-                const LabelItem &den = label(p, names[k - 1]);
-                const LabelItem &num = label(p, kSlotLabels[k - 1]);
+                const LabelItem &den = labelOf(p, names[k - 1]);
+                const LabelItem &num = labelOf(p, kSlotLabels[k - 1]);
                 QCOMPARE(den.left, num.left);
                 QCOMPARE(den.top, 292);
                 QCOMPARE(p.optionForms[p.deal[k - 1] - 1], num.text + "/" + den.text);
@@ -92,7 +73,7 @@ private slots:
             const char *names[5] = {"Label15", "Label16", "Label17", "Label18", "Label19"};
             const int lefts[5] = {172, 332, 508, 680, 836};
             for (int k = 1; k <= 5; ++k) {
-                const LabelItem &base = label(p, names[k - 1]);
+                const LabelItem &base = labelOf(p, names[k - 1]);
                 QCOMPARE(base.left, lefts[k - 1]);
                 QCOMPARE(base.top, 274);
                 QVERIFY(p.optionForms[p.deal[k - 1] - 1].endsWith(" base " + base.text));
@@ -101,11 +82,11 @@ private slots:
         });
         // Question 14: "3" over x, "x" over 2, the root sign before x.
         QTest::newRow("QN14 marks") << 17 << Check([](const Page &p) {
-            QCOMPARE(label(p, "Label15").text, QStringLiteral("3"));
-            QCOMPARE(label(p, "Label15").left, slotLabelOf(p, 3).left + 20);
-            QCOMPARE(label(p, "Label16").text, QStringLiteral("x"));
-            QCOMPARE(label(p, "Label16").left, slotLabelOf(p, 4).left + 20);
-            QCOMPARE(label(p, "Label15").top, 232);
+            QCOMPARE(labelOf(p, "Label15").text, QStringLiteral("3"));
+            QCOMPARE(labelOf(p, "Label15").left, slotLabelOf(p, 3).left + 20);
+            QCOMPARE(labelOf(p, "Label16").text, QStringLiteral("x"));
+            QCOMPARE(labelOf(p, "Label16").left, slotLabelOf(p, 4).left + 20);
+            QCOMPARE(labelOf(p, "Label15").top, 232);
             const ImageItem *root = p.findImage("Image1");
             QVERIFY(root && root->file == QStringLiteral("SpS\\sqrt.bmp"));
             QCOMPARE(root->left, slotLabelOf(p, 5).left - 20);
@@ -116,23 +97,23 @@ private slots:
             const char *names[5] = {"Label15", "Label16", "Label17", "Label18", "Label19"};
             const char *exponents[5] = {"4", "7", "4", "", ""};
             for (int k = 1; k <= 5; ++k) {
-                QCOMPARE(label(p, names[k - 1]).text, QString(exponents[p.deal[k - 1] - 1]));
-                QCOMPARE(label(p, names[k - 1]).top, 236);
+                QCOMPARE(labelOf(p, names[k - 1]).text, QString(exponents[p.deal[k - 1] - 1]));
+                QCOMPARE(labelOf(p, names[k - 1]).top, 236);
             }
         });
         // Question 17: the base of options 4 and 5 below and right of their "log".
         QTest::newRow("QN17 bases") << 20 << Check([](const Page &p) {
             for (auto [name, option] : {std::pair{"Label16", 4}, std::pair{"Label17", 5}}) {
                 const LabelItem &slot = slotLabelOf(p, option);
-                QCOMPARE(label(p, name).left, slot.left + 36);
-                QCOMPARE(label(p, name).top, slot.top + 25);
-                QCOMPARE(label(p, name).text, QStringLiteral("2"));
+                QCOMPARE(labelOf(p, name).left, slot.left + 36);
+                QCOMPARE(labelOf(p, name).top, slot.top + 25);
+                QCOMPARE(labelOf(p, name).text, QStringLiteral("2"));
             }
             // c2 = 12 (two digits) and c3 = 5 (one): two spaces, then one.
-            QCOMPARE(label(p, "Label15").text,
+            QCOMPARE(labelOf(p, "Label15").text,
                      "2" + QString(2, ' ') + QString(13, ' ') + "2" + QString(1, ' ') +
                          QString(12, ' ') + "2");
-            QCOMPARE(label(p, "Label1").text,
+            QCOMPARE(labelOf(p, "Label1").text,
                      QStringLiteral("Знайдіть значення виразу log 12+log 5-log 240"));
             // c5 = -2: the options -2, -3, 2, log 60 and log 20 (240 div 12).
             QCOMPARE(p.optionForms, QStringList({"-2", "-3", "2", "log 60 base 2",
@@ -148,7 +129,7 @@ private slots:
         // Enough seeds to put every option into every slot.
         for (quint32 seed = 1; seed <= 60; ++seed) {
             MemoryEnv env(dir_.path());
-            const Page p = build(form, seed, env);
+            const Page p = generatePage(form, seed, env);
             QVERIFY(p.generated);
             check(p);
             if (QTest::currentTestFailed())
@@ -162,7 +143,7 @@ private slots:
         const QString want = QStringLiteral("Знайдіть довжину ламаної КМNP, якщо КМ=9 мм, МN=9 см, NР=0,41 м");
         for (quint32 seed = 1; seed < 400000; ++seed) {
             MemoryEnv env;
-            const Page p = build(8, seed, env);
+            const Page p = generatePage(8, seed, env);
             if (p.findLabel("Label1")->text == want) {
                 QCOMPARE(p.options[0], QStringLiteral("50,9 см"));
                 return;

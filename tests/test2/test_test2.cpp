@@ -3,6 +3,7 @@
 // two windows opened out of order and the one window that is not maximized.
 // (That every keyed option is right is the bank check's task.)
 #include "env.h"
+#include "fixture.h"
 #include "files.h"
 #include "question.h"
 
@@ -12,18 +13,6 @@
 using namespace vzt;
 
 namespace {
-
-// Builds the page of window `form` with the generator seeded by `seed`.
-Page build(int form, quint32 seed, MemoryEnv &env)
-{
-    const TemplateInfo *info = findTemplate(form);
-    if (!info)
-        qFatal("no template for TForm%d", form);
-    Page p = commonPage(form, info->unit, info->test, info->question);
-    env.generator.seed = seed;
-    runTemplate(p, info, env);
-    return p;
-}
 
 // A working folder whose table `file` holds `rows` copies of one row, so
 // whatever row is drawn, the question is built from that row.
@@ -76,7 +65,7 @@ private slots:
         QFETCH(QStringList, options);
         OneRowTable table("VZT_3.txt", row, 556);
         MemoryEnv env(table.dir.path());
-        const Page p = build(32, 11, env);
+        const Page p = generatePage(32, 11, env);
         QCOMPARE(p.findLabel("Label1")->text, line1);
         QCOMPARE(p.options, options);
     }
@@ -96,7 +85,7 @@ private slots:
         QFETCH(QStringList, options);
         OneRowTable table("VZT_4.txt", row, 818);
         MemoryEnv env(table.dir.path());
-        const Page p = build(33, 5, env);
+        const Page p = generatePage(33, 5, env);
         QCOMPARE(p.options, options);
         QVERIFY(p.findLabel("Label1")->text.contains("відносяться як " +
                                                      QString(row).section(' ', 0, 3).replace(' ', ':')));
@@ -108,7 +97,7 @@ private slots:
     {
         for (const auto &[form, question] : {std::pair{30, 4}, std::pair{29, 5}}) {
             MemoryEnv env;
-            const Page p = build(form, 3, env);
+            const Page p = generatePage(form, 3, env);
             QCOMPARE(env.keys.size(), size_t(1));
             QCOMPARE(env.keys.begin()->first, std::make_pair(2, question));
             QCOMPARE(env.keys.begin()->second, p.key);
@@ -122,7 +111,7 @@ private slots:
         writeFile(tables.dir.filePath("Ida/VZT_4.txt"), QByteArray("2 3 4 6 24\r\n").repeated(818));
         for (int form = 26; form <= 45; ++form) {
             MemoryEnv env(tables.dir.path());
-            const Page p = build(form, 1, env);
+            const Page p = generatePage(form, 1, env);
             QCOMPARE(p.test, 2);
             QCOMPARE(p.maximized, form != 35);
             if (form == 35)

@@ -4,6 +4,7 @@
 // them, and question 3 draws nothing from the generator and always keys Д.
 // (That every keyed option is right is the bank check's task.)
 #include "env.h"
+#include "fixture.h"
 #include "look.h"
 #include "question.h"
 
@@ -18,25 +19,6 @@
 using namespace vzt;
 
 namespace {
-
-Page build(int form, quint32 seed, MemoryEnv &env)
-{
-    const TemplateInfo *info = findTemplate(form);
-    if (!info)
-        qFatal("no template for TForm%d", form);
-    Page p = commonPage(form, info->unit, info->test, info->question);
-    env.generator.seed = seed;
-    runTemplate(p, info, env);
-    return p;
-}
-
-const LabelItem &label(const Page &p, const QString &name)
-{
-    const LabelItem *l = p.findLabel(name);
-    if (!l)
-        qFatal("no label %s", qPrintable(name));
-    return *l;
-}
 
 // Where the text of a label has advanced to after its first n characters.
 int advanceTo(const LabelItem &l, int n)
@@ -78,10 +60,10 @@ private slots:
         QFETCH(QString, host);
         QFETCH(QString, upTo);
         MemoryEnv env;
-        const Page p = build(49, 1, env);
-        const LabelItem &h = label(p, host);
+        const Page p = generatePage(49, 1, env);
+        const LabelItem &h = labelOf(p, host);
         QVERIFY2(h.text.startsWith(upTo), qPrintable(h.text));
-        const LabelItem &i = label(p, index);
+        const LabelItem &i = labelOf(p, index);
         int at = -1;
         for (int k = 0; k <= which; ++k)
             at = i.text.indexOf(QLatin1Char('1'), at + 1);
@@ -108,8 +90,8 @@ private slots:
         if (run.isEmpty())
             QSKIP("VZT_RUN names no folder with the generated pictures");
         MemoryEnv env(run);
-        const Page p = build(form, 1, env);
-        const LabelItem &line = label(p, "Label1");
+        const Page p = generatePage(form, 1, env);
+        const LabelItem &line = labelOf(p, "Label1");
         static const QRegularExpression blanks(QStringLiteral(" {20,}"));
         const auto m = blanks.match(line.text);
         QVERIFY(m.hasMatch());
@@ -139,11 +121,11 @@ private slots:
     {
         for (quint32 seed : {1u, 2u, 77u, 123456789u}) {
             MemoryEnv env;
-            const Page p = build(49, seed, env);
+            const Page p = generatePage(49, seed, env);
             QCOMPARE(env.generator.seed, seed); // the test's stream goes on untouched
             QCOMPARE(env.keys[std::make_pair(3, 3)], 5);
             QCOMPARE(p.deal, (Deal{1, 2, 3, 4, 5}));
-            QCOMPARE(label(p, "Label13").text, QStringLiteral("AB"));
+            QCOMPARE(labelOf(p, "Label13").text, QStringLiteral("AB"));
         }
     }
 };

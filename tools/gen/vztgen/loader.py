@@ -76,12 +76,12 @@ def content_files(root):
 
 def _import(label, path):
     name = "vzt_content_%s" % re.sub(r"\W", "_", label)
-    spec = importlib.util.spec_from_file_location(name, path)
-    mod = importlib.util.module_from_spec(spec)
+    module_spec = importlib.util.spec_from_file_location(name, path)
+    mod = importlib.util.module_from_spec(module_spec)
     sys.modules[name] = mod
     pictures._origin["module"] = label
     try:
-        spec.loader.exec_module(mod)
+        module_spec.loader.exec_module(mod)
     finally:
         pictures._origin["module"] = None
     return mod
