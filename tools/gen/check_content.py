@@ -57,11 +57,8 @@ def main(argv=None):
     args = ap.parse_args(argv)
     t0 = time.monotonic()
 
-    try:
-        files = [(loader.label_of(Path(f)), Path(f)) for f in args.content] or None
-        content = loader.load(args.root or None, files)
-    except loader.ContentError as e:
-        print("check_content: %s" % e, file=sys.stderr)
+    content = loader.load_for("check_content", args)
+    if content is None:
         return 1
     run = Path(args.run)
     breaches = []

@@ -58,11 +58,8 @@ def main(argv=None):
     args = ap.parse_args(argv)
 
     global CONTENT
-    try:
-        files = [(loader.label_of(Path(f)), Path(f)) for f in args.content] or None
-        CONTENT = loader.load(args.root or None, files)
-    except loader.ContentError as e:
-        print("generate: %s" % e, file=sys.stderr)
+    CONTENT = loader.load_for("generate", args)
+    if CONTENT is None:
         return 1
 
     only = {s.strip().lower() for s in args.only.split(",") if s.strip()}

@@ -105,6 +105,16 @@ def load(root=None, files=None):
                             % (label, path, traceback.format_exc()))
             continue
         c.modules.append((label, path))
+        def unique(item, key, seen, kind):
+            """False (with a problem noted) when another module described it."""
+            if key in seen:
+                problems.append("%s %s is described twice: in %s and in %s"
+                                % (kind, key, seen[key], label))
+                return False
+            seen[key] = label
+            item.module = label
+            return True
+
         for p in getattr(mod, "PICTURES", []):
             if isinstance(p, pictures.SharedRef):
                 c.refs.append(p)
@@ -112,28 +122,16 @@ def load(root=None, files=None):
             if not isinstance(p, pictures.Picture):
                 problems.append("%s: PICTURES holds %r, not a picture description" % (label, p))
                 continue
-            k = p.name.lower()
-            if k in seen_pic:
-                problems.append("picture %s is described twice: in %s and in %s"
-                                % (p.name, seen_pic[k], label))
-                continue
-            seen_pic[k] = label
-            p.module = label
-            c.pictures.append(p)
-            c.pics[p.name] = p
+            if unique(p, p.name.lower(), seen_pic, "picture"):
+                c.pictures.append(p)
+                c.pics[p.name] = p
         for t in getattr(mod, "TABLES", []):
             if not isinstance(t, tables.Table):
                 problems.append("%s: TABLES holds %r, not a Table" % (label, t))
                 continue
-            k = t.file.lower()
-            if k in seen_tab:
-                problems.append("table %s is described twice: in %s and in %s"
-                                % (t.file, seen_tab[k], label))
-                continue
-            seen_tab[k] = label
-            t.module = label
-            c.tables.append(t)
-            c.table_map[k] = t
+            if unique(t, t.file.lower(), seen_tab, "table"):
+                c.tables.append(t)
+                c.table_map[t.file.lower()] = t
     for r in c.refs:
         if r.name not in c.pics:
             problems.append("%s uses shared picture %s, which no module describes"
@@ -141,3 +139,14 @@ def load(root=None, files=None):
     if problems:
         raise ContentError("\n".join(problems))
     return c
+
+
+def load_for(tool, args):
+    """The content a command-line tool works on (--root, --content), or None
+    after printing why it cannot be loaded."""
+    try:
+        files = [(label_of(Path(f)), Path(f)) for f in args.content] or None
+        return load(args.root or None, files)
+    except ContentError as e:
+        print("%s: %s" % (tool, e), file=sys.stderr)
+        return None
