@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStyleFactory>
 #include <QTranslator>
@@ -80,15 +81,23 @@ QWidget *Window::content()
     return content_;
 }
 
-int Window::openModal()
+void Window::showAtSize()
 {
     content();
     if (normal_.isValid()) {
         setWindowState(Qt::WindowNoState);
         setGeometry(normal_);
     } else {
+        // Also fills the screen where no window manager maximizes windows.
+        if (QScreen *s = screen())
+            setGeometry(s->availableGeometry());
         setWindowState(Qt::WindowMaximized);
     }
+}
+
+int Window::openModal()
+{
+    showAtSize();
     return exec();
 }
 

@@ -33,6 +33,7 @@ public:
     QWidget *content();          // built on first use
     bool built() const { return built_; }
     int openModal();             // shows the window modally and waits
+    void showAtSize();           // maximized, or at its designed place and size
     void setNormalGeometry(const QRect &r) { normal_ = r; }
 
 protected:

@@ -43,8 +43,8 @@ void Program::startUp(const ErrorSink &sink)
 
 void Program::show()
 {
-    menu_->content();
-    menu_->showMaximized();
+    menu_->showAtSize();
+    menu_->show();
     // The answer sheets, with their twenty drop-down lists each, are the
     // slowest windows to build: build them while the learner looks at the
     // menu, one per pass of the event loop, so that they open at once.
