@@ -46,7 +46,13 @@ void renderPage(const Page &page, QWidget *content, QDialog *window)
     }
     auto *x = new QPushButton(QStringLiteral("X"), content);
     x->setObjectName(QStringLiteral("Button1"));
-    x->setGeometry(page.closeButton.x(), page.closeButton.y(), 41, 25);
+    // "X" never hides question text: where a long line runs under it, it
+    // stands right of that line instead.
+    QRect xRect(page.closeButton, QSize(41, 25));
+    for (const QLabel *l : content->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly))
+        if (!l->text().isEmpty() && !l->isHidden() && l->geometry().intersects(xRect))
+            xRect.moveLeft(l->geometry().right() + 8);
+    x->setGeometry(xRect);
     QObject::connect(x, &QPushButton::clicked, window, &QDialog::reject);
 }
 

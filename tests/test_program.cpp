@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
@@ -100,6 +101,21 @@ private slots:
             if (findTemplate(testInfo(10).questions[q - 1].form))
                 QCOMPARE(list[q - 1], keyBytes(10, q) + "\r");
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
+    }
+
+    void closeButtonNeverHidesText()
+    {
+        WorkFolder wf;
+        Program p;
+        p.startUp([](const QString &) {});
+        for (const TemplateInfo &t : templates()) {
+            QWidget *c = p.question(t.test, t.question)->content();
+            const QRect x = c->findChild<QPushButton *>("Button1")->geometry();
+            for (const QLabel *l : c->findChildren<QLabel *>())
+                if (!l->text().isEmpty())
+                    QVERIFY2(!l->geometry().intersects(x),
+                             qPrintable(QStringLiteral("%1 %2").arg(t.unit, l->objectName())));
+        }
     }
 
     void missingPictureIsReportedAndStartUpGoesOn()
