@@ -1,7 +1,5 @@
 #include "page.h"
 
-#include <algorithm>
-
 namespace vzt {
 
 Font lineFont() { return Font{}; }
@@ -71,21 +69,6 @@ ImageItem &Page::image(const QString &name)
     i.name = name;
     images.push_back(i);
     return images.back();
-}
-
-QSize Page::contentSize() const
-{
-    int w = closeButton.x() + 41, h = closeButton.y() + 25;
-    for (const auto &l : labels) {
-        // A generous estimate; the window measures its labels when it is built.
-        w = std::max(w, l.left + int(l.text.size()) * l.font.px * 6 / 10);
-        h = std::max(h, l.top + l.font.px * 3 / 2);
-    }
-    for (const auto &i : images) {
-        w = std::max(w, i.left + i.width);
-        h = std::max(h, i.top + i.height);
-    }
-    return QSize(w + 16, h + 16);
 }
 
 QString displayText(const QString &stored)

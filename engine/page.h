@@ -78,7 +78,6 @@ struct Page {
     const ImageItem *findImage(const QString &name) const;
     LabelItem &label(const QString &name); // created empty, at (10, 16), when absent
     ImageItem &image(const QString &name);
-    QSize contentSize() const;             // the scrollable area the window needs
 };
 
 // Text as a label draws it: the control characters of code 5 and code 7
