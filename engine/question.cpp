@@ -114,12 +114,22 @@ void Q::textOptions(const QStringList &options, int right)
 void Q::pictureOptions(const QStringList &files, int right, int top, QSize size,
                        const Lefts &lefts, bool proportional)
 {
+    std::array<QRect, 5> boxes;
+    for (int k = 0; k < 5; ++k) {
+        slotLabel(k + 1).text.clear();
+        boxes[k] = QRect(QPoint(lefts[k], top), size);
+    }
+    pictureOptions(files, right, boxes, proportional);
+}
+
+void Q::pictureOptions(const QStringList &files, int right, const std::array<QRect, 5> &boxes,
+                       bool proportional)
+{
     deal(files, right);
     page_.pictureOptions = true;
-    for (int k = 1; k <= 5; ++k) {
-        slotLabel(k).text.clear();
-        box(kSlotImages[k - 1], lefts[k - 1], top, size.width(), size.height(), proportional);
-    }
+    for (int k = 0; k < 5; ++k)
+        box(kSlotImages[k], boxes[k].left(), boxes[k].top(), boxes[k].width(), boxes[k].height(),
+            proportional);
     for (int k = 1; k <= 5; ++k)
         load(kSlotImages[k - 1], files[page_.deal[k - 1] - 1]);
 }

@@ -96,6 +96,10 @@ public:
     // placed at `lefts`, `top`, `size`); the slot labels are set empty.
     void pictureOptions(const QStringList &files, int right, int top, QSize size,
                         const Lefts &lefts = kPictureBoxLefts, bool proportional = true);
+    // The same with the five slot picture boxes placed one by one (box K is
+    // the box of slot K); the slot labels keep whatever the window gave them.
+    void pictureOptions(const QStringList &files, int right, const std::array<QRect, 5> &boxes,
+                        bool proportional);
     // Options in fixed slots (option K in slot K): no deal and no draw; writes
     // `key` and shows the options in the slot labels.
     void fixedSlots(const QStringList &options, int key);

@@ -19,8 +19,7 @@ VZT_QUESTION(L15, 3, 15, 61)
     std::array<QRect, 5> boxes;
     for (int k = 0; k < 5; ++k)
         boxes[k] = QRect(QPoint(kBoxLefts[k], 330), kBoxSize);
-    picturesInBoxes(q,
-                    {"SpS\\O151.bmp", "SpS\\O152.bmp", "SpS\\O153.bmp", "SpS\\O154.bmp",
-                     "SpS\\O155.bmp"},
+    q.pictureOptions({"SpS\\O151.bmp", "SpS\\O152.bmp", "SpS\\O153.bmp", "SpS\\O154.bmp",
+                     "SpS\\O155.bmp"}, 1,
                     boxes, false);
 }

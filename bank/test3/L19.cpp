@@ -19,9 +19,8 @@ VZT_QUESTION(L19, 3, 19, 65)
            "На якому рисунку графік функції НЕ вдповідає формулі, якою задано функцію?");
 
     const QSize size(377, 285);
-    picturesInBoxes(q,
-                    {"SpS\\O1935.bmp", "SpS\\O1931.bmp", "SpS\\O1932.bmp", "SpS\\O1933.bmp",
-                     "SpS\\O1934.bmp"},
+    q.pictureOptions({"SpS\\O1935.bmp", "SpS\\O1931.bmp", "SpS\\O1932.bmp", "SpS\\O1933.bmp",
+                     "SpS\\O1934.bmp"}, 1,
                     {QRect(QPoint(16, 88), size), QRect(QPoint(416, 88), size),
                      QRect(QPoint(799, 88), size), QRect(QPoint(386, 415), size),
                      QRect(QPoint(772, 415), size)},

@@ -44,18 +44,4 @@ inline void pictures(Q &q, const QStringList &files, int top, QSize size = kBoxS
     q.pictureOptions(files, 1, top, size, lefts, false);
 }
 
-// Picture options in boxes placed one by one (box K is the box of slot K);
-// the slot labels keep whatever the window gave them.
-inline void picturesInBoxes(Q &q, const QStringList &files, const std::array<QRect, 5> &boxes,
-                            bool proportional)
-{
-    q.deal(files, 1);
-    q.page().pictureOptions = true;
-    for (int k = 0; k < 5; ++k)
-        q.box(kSlotImages[k], boxes[k].left(), boxes[k].top(), boxes[k].width(),
-              boxes[k].height(), proportional);
-    for (int k = 0; k < 5; ++k)
-        q.load(kSlotImages[k], files[q.page().deal[k] - 1]);
-}
-
 } // namespace vzt::test3
