@@ -10,18 +10,9 @@ import sympy as sp
 from vztgen import (INK, TINT, WINDOW, Figure, Table, bare, check, drawing, expect, figure, formula,
                     graph, oblique, only_keyed, shared)
 from vztgen import draw as d
+from vztgen.common import numbers, variants
 
 x = sp.Symbol("x", real=True)
-
-
-def numbers(text):
-    """The unsigned whole numbers written in a text, in order."""
-    return [int(t) for t in re.findall(r"\d+", text)]
-
-
-def variants(q):
-    expect(q["variants"], "%s: no variants in the dump" % q["unit"])
-    return q["variants"]
 
 
 # ============================================================== question 1

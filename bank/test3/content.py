@@ -9,75 +9,13 @@ import sympy as sp
 from vztgen import (BLUE, INK, TINT, WINDOW, Table, bare, check, drawing, expect, figure,
                     formula, graph, oblique, only_keyed, shared)
 from vztgen import draw as d
+from vztgen.common import (elements, family, inline, keyed_value_only, meaning, number_option,
+                           roots, same, set_option, signed_numbers, solves, text_value, variants)
 
 x = sp.Symbol("x", real=True)
 t = sp.Symbol("t", real=True)
 n = sp.Symbol("n", integer=True)
 pi = sp.pi
-
-# Formulas that stand inside a question line are drawn on the window's grey
-# with their baseline on the baseline of the line's text (Tahoma 24 px bold,
-# whose baseline lies 19 px below the label's top), so they read as part of
-# the sentence.
-TEXT_BASELINE = 19
-
-
-def inline(name, tex, box, label_top, picture_top, meaning, align="left"):
-    """A one-line formula in a picture box that stands over a run of blanks
-    (or after the text) of a question line whose label top is label_top."""
-    w, h = box
-    baseline = label_top + TEXT_BASELINE - picture_top   # rows below the box's top
-
-    def draw(ax):
-        x0 = {"left": 3, "center": w / 2, "right": w - 3}[align]
-        renderer = ax.figure.canvas.get_renderer()
-        # The largest size up to the text's that fits; a formula taller than
-        # the room under or over the baseline moves up or down just enough.
-        for size in [17.0 - 0.5 * k for k in range(11)]:
-            txt = d.text(ax, x0, h - baseline, "$%s$" % tex, size=size, ha=align,
-                         va="baseline")
-            bb = txt.get_window_extent(renderer=renderer)
-            if bb.x0 >= 1 and bb.x1 <= w - 1 and bb.height <= h - 2:
-                shift = max(0.0, 1 - bb.y0) - max(0.0, bb.y1 - (h - 1))
-                txt.set_y(h - baseline + shift)
-                return
-            txt.remove()
-        raise ValueError("%s: the formula overflows its %dx%d box" % (name, w, h))
-
-    return drawing(name, box=box, draw=draw, trim=False, paper=WINDOW, exact=(INK,),
-                   meaning=meaning)
-
-
-def numbers(text):
-    """The signed whole numbers written in a text, in order."""
-    return [int(v) for v in re.findall(r"-?\d+", text)]
-
-
-def variants(q):
-    expect(q["variants"], "%s: no variants in the dump" % q["unit"])
-    return q["variants"]
-
-
-def meaning(pics, option):
-    return pics[bare(option)].meaning
-
-
-def same(a, b):
-    """Two exact sympy numbers are equal (checked exactly, then to 30 digits)."""
-    diff = sp.nsimplify(sp.simplify(sp.sympify(a) - sp.sympify(b)))
-    if diff == 0:
-        return True
-    return abs(sp.N(diff, 40)) < sp.Float("1e-30")
-
-
-def number_option(name, tex, value, box=(149, 87)):
-    return formula(name, tex, box=box, meaning=sp.sympify(value))
-
-
-def keyed_value_only(pics, v, answer, what):
-    """Exactly the keyed picture means the number `answer`."""
-    only_keyed(v, lambda o: same(meaning(pics, o), answer), what)
-
 
 PICTURES = []
 TABLES = []
@@ -128,21 +66,14 @@ TABLES.append(Table(
          "pairs 3 <= c1 <= 12, 2 <= c2 <= 11, c1 != c2 by a seeded shuffle"))
 
 
-def decimal(form):
-    """The value of a text option: "7", "7,5" or "√43"."""
-    if form.startswith("\u221a"):
-        return sp.sqrt(sp.Integer(form[1:]))
-    return sp.Rational(form.replace(",", "."))
-
-
 @check("L2")
 def _(q, pics):
     for v in variants(q):
-        ab, ac, angle = numbers(v["labels"]["Label1"])[:3]
+        ab, ac, angle = signed_numbers(v["labels"]["Label1"])[:3]
         expect(angle == 60, "L2: the angle is 60°")
         # law of cosines
         bc = sp.sqrt(ab ** 2 + ac ** 2 - 2 * ab * ac * sp.cos(sp.pi / 3))
-        only_keyed(v, lambda f: same(decimal(f), bc), "BC", values=v["forms"])
+        only_keyed(v, lambda f: same(text_value(f), bc), "BC", values=v["forms"])
     return "L2: %d variants, BC by the law of cosines is exactly the keyed root" % len(q["variants"])
 
 
@@ -374,9 +305,9 @@ TABLES.append(Table(
 @check("L10")
 def _(q, pics):
     for v in variants(q):
-        a, b = numbers(v["labels"]["Label1"])[:2]
+        a, b = signed_numbers(v["labels"]["Label1"])[:2]
         radius = sp.sqrt(a * a + b * b) / 2
-        only_keyed(v, lambda f: same(decimal(f), radius), "radius", values=v["forms"])
+        only_keyed(v, lambda f: same(text_value(f), radius), "radius", values=v["forms"])
     return "L10: %d variants, the radius is half the diagonal, exactly the keyed option" % len(
         q["variants"])
 
@@ -454,8 +385,8 @@ TABLES.append(Table(
 def _(q, pics):
     terms = pics["Q11.bmp"].meaning
     for v in variants(q):
-        B = numbers(v["labels"]["Label1"])
-        CA = numbers(v["labels"]["Label14"])
+        B = signed_numbers(v["labels"]["Label1"])
+        CA = signed_numbers(v["labels"]["Label14"])
         expect(len(B) == 3 and len(CA) == 6, "L11: three points in the text")
         A, C = tuple(CA[3:6]), tuple(CA[0:3])
         want = "(%d;%d;%d)" % vector_of(terms, A, tuple(B), C)
@@ -477,16 +408,6 @@ def _(q, pics):
 # wrong there even as sources of a particular solution.
 
 
-def family(expr):
-    return sp.ImageSet(sp.Lambda(n, expr), sp.Integers)
-
-
-def set_option(name, tex, value, box=(149, 87)):
-    """A set of roots x = ..., n in Z, on two lines."""
-    first, _, second = tex.partition(r",\ ")
-    return formula(name, [first + ",", second] if second else tex, box=box, meaning=value)
-
-
 PICTURES += [
     inline("Q12.bmp", r"\sin\left(\dfrac{\pi}{2}-x\right)=0", box=(170, 59), label_top=21,
            picture_top=2, meaning=sp.Eq(sp.sin(pi / 2 - x), 0)),
@@ -503,32 +424,6 @@ PICTURES += [
     set_option("O141.bmp", r"x=\dfrac{2\pi}{3}", sp.FiniteSet(2 * pi / 3), box=(115, 65)),
     set_option("O142.bmp", r"x=\dfrac{\pi}{6}", sp.FiniteSet(pi / 6), box=(115, 65)),
 ]
-
-WINDOW_L = 12 * pi       # sets are compared on [-12π, 12π]
-
-
-def elements(s):
-    """The elements of an option's set within [-WINDOW_L, WINDOW_L]."""
-    if isinstance(s, sp.FiniteSet):
-        return set(s)
-    lam = s.lamda
-    out = set()
-    for k in range(-60, 61):
-        v = sp.nsimplify(lam(k))
-        if -WINDOW_L <= v <= WINDOW_L:
-            out.add(v)
-    return out
-
-
-def roots(eq):
-    r = sp.solveset(sp.trigsimp(eq.lhs - eq.rhs), x, sp.Interval(-WINDOW_L, WINDOW_L))
-    expect(isinstance(r, sp.FiniteSet), "cannot list the roots of %s" % eq)
-    return {sp.nsimplify(v) for v in r}
-
-
-def solves(eq, v):
-    return sp.simplify((eq.lhs - eq.rhs).subs(x, v)) == 0
-
 
 @check("L12")
 def _(q, pics):
@@ -578,7 +473,7 @@ PICTURES += [
 @check("L15")
 def _(q, pics):
     for v in variants(q):
-        total = numbers(v["labels"]["Label1"])[0]
+        total = signed_numbers(v["labels"]["Label1"])[0]
         m, mush, cab = (int(k) for k in re.search(r"(\d+):(\d+):(\d+)",
                                                    v["labels"]["Label9"]).groups())
         meat = sp.Rational(total * m, m + mush + cab)
