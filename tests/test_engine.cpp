@@ -115,6 +115,28 @@ private slots:
                 QCOMPARE(env.row("Ida\\T.txt", r, k), readRow(text, r, k));
     }
 
+    void rowsFoundWhateverTheLineEnds()
+    {
+        // Line r holds the number r after a few blanks; the lines end in
+        // CR LF, LF or a CR alone, in turn, so that line ends stand at every
+        // offset of the text, a CR LF split across them too.
+        static const char *const ends[] = {"\r\n", "\n", "\r\n", "\r", "\r\n"};
+        QByteArray text;
+        int splitPairs = 0;
+        const int lines = 600;
+        for (int r = 1; r <= lines; ++r) {
+            text += QByteArray(r * 7 % 19, r % 5 ? ' ' : '\t') + QByteArray::number(r);
+            if (QByteArray(ends[r % 5]) == "\r\n" && text.size() % 16 == 15)
+                ++splitPairs;
+            text += ends[r % 5];
+        }
+        QVERIFY(splitPairs > 0);
+        for (int r = 1; r <= lines; ++r)
+            QCOMPARE(readRow(text, r, 1).at(0), r);
+        QCOMPARE(readRow(text, lines + 1, 1).at(0), 0);
+        QCOMPARE(readRow(text + "\r", lines + 1, 1).at(0), 0);
+    }
+
     void tableErrors()
     {
         for (const QByteArray &bad : {QByteArray("1 x2 3"), QByteArray("1 - 3"), QByteArray("1 2.5 3")}) {
