@@ -1,0 +1,16 @@
+// Question 19: a diagonal of a quadrilateral inscribed in a circle.
+#include "common.h"
+
+using namespace vzt;
+using namespace vzt::test9;
+
+VZT_QUESTION(I19, 9, 19, 192)
+{
+    // Line 2 runs on under the radius, so it stands lower.
+    linesFrom(q, 24, 39,
+              {"Дано чотирикутник ABCD, вписаний у коло радіуса ",
+               "Знайдіть діагональ АС чотирикутника, якщо кут D=120°"});
+    q.picture("Image1", "SpS\\Q919s.bmp", 680, 27, 76, 35);
+    q.picture("Image7", "SpS\\Q919.bmp", 862, 17, 199, 205);
+    optionPictures(q, "O919", QSize(76, 35), {62, 293, 522, 751, 979});
+}

@@ -1,0 +1,19 @@
+// Question 20: the volume of the pyramid ABCB` cut from a rectangular box.
+#include "common.h"
+
+using namespace vzt;
+using namespace vzt::test9;
+
+VZT_QUESTION(I20, 9, 20, 193)
+{
+    const int b = q.draw(2, 16);
+    const int m = 10 * b; // the box's volume is 6m
+
+    q.lines({"О`бєм прямокутного паралелепіпеда ABCDA`B`C`D`",
+             "дорівнює " + QString::number(6 * m) + ". Знайдіть об`єм трикутної піраміди ",
+             "АВСВ`"});
+    q.picture("Image1", "SpS\\Q920.bmp", 793, 1, 308, 258);
+    q.textOptions({QString::number(m), QString::number(m / 2), QString::number(2 * m),
+                   QString::number(3 * m), QString::number(3 * m / 2)},
+                  1);
+}

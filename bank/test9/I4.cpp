@@ -1,0 +1,13 @@
+// Question 4: the intervals where a function decreases.
+#include "common.h"
+
+using namespace vzt;
+using namespace vzt::test9;
+
+VZT_QUESTION(I4, 9, 4, 177)
+{
+    // The function stands in the picture over the 26 blanks.
+    q.line(1, "Укажіть проміжки, на яких функція" + blanks(26) + "спадає");
+    q.picture("Image1", "SpS\\Q94a.bmp", 462, 18, 154, 45);
+    optionPictures(q, "O94", QSize(230, 47), kWideBoxLefts);
+}
