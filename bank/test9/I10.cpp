@@ -7,7 +7,8 @@ using namespace vzt::test9;
 
 VZT_QUESTION(I10, 9, 10, 183)
 {
-    linesFrom(q, 21, 32, {"На рисунку зображено графік функції", "Укажіть знаки параметрів a, b i c"});
+    linesFrom(q, 21, 32,
+              {"На рисунку зображено графік функції", "Укажіть знаки параметрів a, b i c"});
     q.picture("Image1", "SpS\\Q910.bmp", 526, 20, 160, 46);
     q.picture("Image7", "SpS\\Q910b.bmp", 790, 49, 249, 183);
     optionPictures(q, "O910", QSize(98, 126), kWideBoxLefts);

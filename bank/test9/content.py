@@ -33,10 +33,9 @@ def keyed_value(q, pics, value, what):
         keyed_value_only(pics, v, value, what)
 
 
-def text_answer(q, value, what):
-    """Exactly the keyed text option reads `value` (forms like "3,4", "39 м")."""
-    for v in variants(q):
-        only_keyed(v, lambda f: same(text_value(f.split()[0]), value), what, values=v["forms"])
+def keyed_text(v, value, what):
+    """Exactly the keyed text option of a variant reads `value` ("3,4", "-7", "39 м")."""
+    only_keyed(v, lambda f: same(text_value(f.split()[0]), value), what, values=v["forms"])
 
 
 # ============================================================== question 1
@@ -224,7 +223,7 @@ def _(q, pics):
         expect(m is not None, "I7: line 1 shows |x|+|a-bx| at x = -c: %r" % shown)
         a_, b_, at = (int(k) for k in m.groups())
         value = (sp.Abs(x) + sp.Abs(a_ - b_ * x)).subs(x, at)
-        only_keyed(v, lambda f: same(text_value(f), value), "value", values=v["forms"])
+        keyed_text(v, value, "value")
     return "I7: %d rows; the value of the shown |x|+|a-bx| is exactly the keyed option" % len(
         q["variants"])
 
@@ -237,7 +236,7 @@ Q98 = 6 * x ** 2
 PICTURES.append(inline("Q98.bmp", r"f(x)=6x^2", box=(81, 33), label_top=21, picture_top=20,
                        meaning=Q98, align="center"))
 PICTURES += options("O98", [(r"F(x)=2x^3-1", 2 * x ** 3 - 1), (r"F(x)=2x^3+1", 2 * x ** 3 + 1),
-                             (r"F(x)=12x-11", 12 * x - 11), (r"F(x)=6x^3-5", 6 * x ** 3 - 5),
+                            (r"F(x)=12x-11", 12 * x - 11), (r"F(x)=6x^3-5", 6 * x ** 3 - 5),
                             (r"F(x)=2x^3", 2 * x ** 3)], box=(208, 45), baseline=28)
 
 
@@ -293,8 +292,8 @@ def _q99(ax):
 PICTURES.append(drawing("Q99.bmp", box=(343, 68), draw=_q99, trim=False, paper=WINDOW,
                         exact=(INK, BLUE), meaning=Q99_CONDITION))
 PICTURES += options("O99", [(r"a^2>b^2", a ** 2 > b ** 2),
-                             (r"\dfrac{1}{a}<\dfrac{1}{b}", 1 / a < 1 / b),
-                             (r"|a|<|b|", sp.Abs(a) < sp.Abs(b)), (r"a^3>b^3", a ** 3 > b ** 3),
+                            (r"\dfrac{1}{a}<\dfrac{1}{b}", 1 / a < 1 / b),
+                            (r"|a|<|b|", sp.Abs(a) < sp.Abs(b)), (r"a^3>b^3", a ** 3 > b ** 3),
                             (r"-a<-b", -a < -b)], box=(188, 68), baseline=38)
 
 
@@ -398,8 +397,7 @@ def _(q, pics):
                          v["labels"]["Label1"])
         expect(m is not None, "I11: line 1 names a(...) and b(...)")
         u, w = (sp.Matrix(signed_numbers(g)) for g in m.groups())
-        only_keyed(v, lambda f: same(text_value(f), u.dot(w)), "scalar product",
-                   values=v["forms"])
+        keyed_text(v, u.dot(w), "scalar product")
     return "I11: %d dumped rows; a·b from the shown coordinates is exactly the keyed option" % len(
         q["variants"])
 
@@ -433,8 +431,7 @@ def _(q, pics):
     part = sp.Rational(1, 3)            # πr²h/3 against πr²h
     for v in variants(q):
         volume = numbers(v["labels"]["Label14"])[-1]
-        only_keyed(v, lambda o: same(text_value(o), part * volume), "cone's volume",
-                   values=v["forms"])
+        keyed_text(v, part * volume, "cone's volume")
     return "Q912: same base and height, the cone is 1/3 of the cylinder (%d variants)" % len(
         q["variants"])
 
@@ -527,7 +524,7 @@ def _(q, pics):
         t0 = numbers(v["labels"]["Label14"])[-1]
         t1 = numbers(v["labels"]["Label8"])[0]
         path = sp.integrate(int(m.group(1)) + int(m.group(2)) * t, (t, t0, t1))
-        only_keyed(v, lambda f: same(text_value(f.split()[0]), path), "path", values=v["forms"])
+        keyed_text(v, path, "path")
     return "I15: the integral of v(t) from 1 to 4 is 39, exactly the keyed option"
 
 
@@ -555,7 +552,7 @@ def _(q, pics):
     mean = sp.Rational(sum(m * n for m, n in dots), people)
     for v in variants(q):
         expect(numbers(v["labels"]["Label1"])[0] == people, "I16: 15 students in the text")
-        only_keyed(v, lambda f: same(text_value(f), mean), "mean mark", values=v["forms"])
+        keyed_text(v, mean, "mean mark")
     return "Q916: %d students, %d points, mean %s = 3,4 (keyed)" % (
         people, sum(m * n for m, n in dots), mean)
 
@@ -663,8 +660,7 @@ def _(q, pics):
     for v in variants(q):
         expect(v["labels"]["Label8"] == "АВСВ`", "I20: the pyramid ABCB`")
         volume = numbers(v["labels"]["Label14"])[0]
-        only_keyed(v, lambda o: same(text_value(o), part * volume), "pyramid's volume",
-                   values=v["forms"])
+        keyed_text(v, part * volume, "pyramid's volume")
     return "Q920: the pyramid ABCB' is %s of the box by its coordinates (%d variants)" % (
         part, len(q["variants"]))
 

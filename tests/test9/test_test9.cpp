@@ -156,7 +156,8 @@ private slots:
         const Page p = generatePage(180, 1, env);
         const QString stored = labelOf(p, "Label1").text;
         QCOMPARE(stored.count(QChar(5)), 4);
-        QCOMPARE(displayText(stored), QStringLiteral("Знайдіть значення виразу |x|+|5-3x| при х=-2"));
+        QCOMPARE(displayText(stored),
+                 QStringLiteral("Знайдіть значення виразу |x|+|5-3x| при х=-2"));
         QCOMPARE(forms(p), (QStringList{"11", "12", "10", "13", "9"}));
     }
 
