@@ -133,6 +133,7 @@ def _(q, pics):
         answers = set()
         for own, other in [(big, small), (small, big)]:
             if 2 * side > own:                      # the side fits this triangle
+                expect(2 * side ** 2 > own ** 2, "W2: its vertex angle is acute")
                 answers.add(sp.Rational(own + 2 * side) * other / own)
         expect(len(answers) == 1, "W2: the side 7 fits exactly one triangle")
         keyed_value_only(pics, v, answers.pop(), "perimeter")
