@@ -11,12 +11,9 @@ VZT_QUESTION(W11, 7, 11, 141)
     lettersAt(q, {QPoint(77, 223), QPoint(391, 223), QPoint(638, 223), QPoint(576, 356),
                   QPoint(879, 355)});
     lineAt(q, 1, 10, 72, "Укажіть загальний вигляд первісної функції y=2x");
-    const QSize size(228, 82);
-    q.pictureOptions(optionFiles("O711"), 1,
-                     {QRect(QPoint(10, 260), size), QRect(QPoint(320, 260), size),
-                      QRect(QPoint(568, 260), size), QRect(QPoint(505, 393), size),
-                      QRect(QPoint(808, 392), size)},
-                     true);
+    picturesAt(q, "O711", QSize(228, 82),
+               {QPoint(10, 260), QPoint(320, 260), QPoint(568, 260), QPoint(505, 393),
+                QPoint(808, 392)});
     instructionAt(q, {"Label5", "Label16", "Label15"},
                   {QPoint(11, 372), QPoint(11, 408), QPoint(11, 440)},
                   {"Знайдіть правильну відповідь, ", "закрийте форму із запитанням і ",

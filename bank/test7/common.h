@@ -42,6 +42,16 @@ inline void pictures(Q &q, const QString &stem, QSize size, const Lefts &lefts, 
     q.pictureOptions(optionFiles(stem), 1, top, size, lefts, false);
 }
 
+// Picture options in boxes of one size placed one by one (box K is the box
+// of slot K), scaled down proportionally where larger (option 1 right).
+inline void picturesAt(Q &q, const QString &stem, QSize size, const std::array<QPoint, 5> &at)
+{
+    std::array<QRect, 5> boxes;
+    for (int k = 0; k < 5; ++k)
+        boxes[k] = QRect(at[k], size);
+    q.pictureOptions(optionFiles(stem), 1, boxes, true);
+}
+
 // Windows with a layout of their own: the letters placed one by one.
 inline void lettersAt(Q &q, const std::array<QPoint, 5> &at)
 {

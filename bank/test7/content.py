@@ -41,7 +41,8 @@ def _labels(v, *names):
 def _sign(name, box, text, baseline, centre, meaning, arrow=False):
     """A sign in the question text's blue and font (Tahoma 24 px bold) on the
     window's grey, its baseline on row `baseline` of its box, centred on
-    column `centre`; `arrow` draws a vector arrow over it."""
+    column `centre`; `arrow` draws a vector arrow over it. Like the labels'
+    bold text, it is struck again 0.6 and 1.2 px to the right."""
     w, h = box
 
     def draw(ax):
@@ -51,6 +52,9 @@ def _sign(name, box, text, baseline, centre, meaning, arrow=False):
         (x0, _), (x1, _) = to_box.transform(t.get_window_extent(renderer=renderer).get_points())
         left = centre - (x1 - x0) / 2
         t.set_x(left - x0)
+        for dx in (0.6, 1.2):
+            d.text_px(ax, left - x0 + dx, h - baseline, text, LABEL_PX, color=BLUE,
+                      font=d.tahoma(bold=True))
         if arrow:
             y = h - baseline + 22.5
             d.line(ax, [(left + 1, y), (left + x1 - x0 - 7, y)], color=BLUE, width=1.4)
