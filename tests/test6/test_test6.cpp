@@ -46,18 +46,16 @@ QRect shown(const ImageItem &box, const QImage &img)
                  std::min(s.height(), box.height));
 }
 
-// The inked columns of a picture as shown (paper is its corner's colour).
-std::pair<int, int> inkColumns(const ImageItem &box, const QImage &img)
+// The inked part of a picture as its box shows it (the paper is the colour
+// of its corner).
+QRect inkOf(const ImageItem &box, const QImage &img)
 {
-    const QRgb paper = img.pixel(0, 0);
-    int first = img.width(), last = -1;
-    for (int x = 0; x < img.width(); ++x)
-        for (int y = 0; y < img.height(); ++y)
-            if (img.pixel(x, y) != paper) {
-                first = std::min(first, x);
-                last = std::max(last, x);
-            }
-    return {box.left + first, box.left + last};
+    QRect ink;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixel(x, y) != img.pixel(0, 0))
+                ink |= QRect(box.left + x, box.top + y, 1, 1);
+    return ink;
 }
 
 int advanceTo(const LabelItem &l, qsizetype n)
@@ -144,7 +142,8 @@ private slots:
         QVERIFY(box);
         const QImage img = pictureOf(*box);
         QVERIFY(img.width() <= box->width && img.height() <= box->height); // shown unscaled
-        const auto [first, last] = inkColumns(*box, img);
+        const QRect ink = inkOf(*box, img);
+        const int first = ink.left(), last = ink.right();
         const int from = advanceTo(line, m.capturedStart()), to = advanceTo(line, m.capturedEnd());
         QVERIFY2(first > from + 10 && last < to - 10,
                  qPrintable(QStringLiteral("ink %1..%2, blanks %3..%4").arg(first).arg(last)
@@ -175,9 +174,13 @@ private slots:
         QVERIFY(box);
         const QImage img = pictureOf(*box);
         const int end = advanceTo(line, line.text.trimmed().size());
-        const int gap = inkColumns(*box, img).first - end;
+        const QRect ink = inkOf(*box, img);
+        const int gap = ink.left() - end;
         QVERIFY2(gap >= 8 && gap <= 60, qPrintable(QStringLiteral("gap %1 px").arg(gap)));
-        QVERIFY(box->top <= line.top + 19 && box->top + img.height() >= line.top + 19);
+        // on the line: its ink reaches from above the text's baseline (19 px
+        // below the label's top) to below the middle of its letters
+        QVERIFY2(ink.top() < line.top + 19 && ink.bottom() > line.top + 10,
+                 qPrintable(QStringLiteral("ink rows %1..%2").arg(ink.top()).arg(ink.bottom())));
     }
 
     void indexStandsBehindX()
