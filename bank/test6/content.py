@@ -104,8 +104,8 @@ def _q63_table_edges(pts):
             s0 = (a[0] + (b[0] - a[0]) * t0, a[1] + (b[1] - a[1]) * t0)
             s1 = (a[0] + (b[0] - a[0]) * t1, a[1] + (b[1] - a[1]) * t1)
             mid = ((s0[0] + s1[0]) / 2, (s0[1] + s1[1]) / 2)
-            behind = _inside(sheet, mid) and i >= 1      # the front edge is never hidden
-            (hidden if behind else solid).append((s0, s1))
+            # only the back edge (from _t2 to _t3) runs behind the sheet
+            (hidden if i == 2 and _inside(sheet, mid) else solid).append((s0, s1))
     return solid, hidden
 
 
