@@ -95,14 +95,17 @@ def only_keyed_function(pics, v, f, what):
     only_keyed(v, lambda o: sp.simplify(meaning(pics, o) - f) == 0, what)
 
 
-def intervals(*parts):
-    return sp.Union(*parts)
-
-
 def line_picture(name, tex, box, label_top, picture_top, value, align="left"):
     """A formula that stands in its question line (see vztgen.common.inline)."""
     return inline(name, tex, box=box, label_top=label_top, picture_top=picture_top,
                   meaning=value, align=align)
+
+
+def drawn_as(fig, space, view):
+    """Each point of a solid's figure stands where the view projects it."""
+    for k, p in space.items():
+        expect(max(abs(a - b) for a, b in zip(fig.xy(k), view(p))) < 1e-9,
+               "%s: %s is drawn where the solid puts it" % (fig.name, k))
 
 
 def image_is(v, box, name):
@@ -153,7 +156,7 @@ PICTURES += options({
     "O43.bmp": (r"(-3;\,2)", I.open(-3, 2)),
     "O44.bmp": (r"(-3;\,2]", I.Lopen(-3, 2)),
     "O45.bmp": ([r"(-\infty;\,{-3}]\,\cup", r"\cup\,(2;\,{+\infty})"],
-                intervals(I(-oo, -3), I.open(2, oo))),
+                sp.Union(I(-oo, -3), I.open(2, oo))),
 }, (115, 65))
 PICTURES += options({
     "O42.bmp": (r"[-3;\,2]", I(-3, 2)),       # fits the smaller boxes of question 9
@@ -449,9 +452,7 @@ def root_of(v, label, box, pattern):
 def _(q, pics):
     cube = pics["N5.bmp"]
     unit = cube.meaning["cube"]
-    for k, p in unit.items():
-        expect(max(abs(a - b) for a, b in zip(cube.xy(k), oblique(p))) < 1e-9,
-               "N5: %s is drawn where the cube puts it" % k)
+    drawn_as(cube, unit, oblique)
     for v in variants(q):
         expect(image_is(v, "Image1", "N5.bmp"), "M13: the cube is N5")
         edge = root_of(v, "Label14", "Image7", r"дорівнює {4}(\d+)$")
@@ -506,9 +507,7 @@ def dihedral(P, edge, p, q):
 def _(q, pics):
     f = pics["Q415.bmp"]
     P = f.meaning["space"]
-    for k, p in P.items():
-        expect(max(abs(a - b) for a, b in zip(f.xy(k), q415_view(p))) < 1e-9,
-               "Q415: %s drawn where the pyramid puts it" % k)
+    drawn_as(f, P, q415_view)
     def dist(a, b):
         return (sp.Matrix(P[a]) - sp.Matrix(P[b])).norm()
     side = [dist(a, b) for a, b in ("AB", "BC", "CA")]
@@ -537,7 +536,7 @@ PICTURES.append(line_picture("Q417.bmp", r"2^{x^2-2x}<8", (153, 56), 19, 4, Q417
 PICTURES += options({
     "O4171.bmp": (r"(-1;\,3)", I.open(-1, 3)),
     "O4172.bmp": (r"(-\infty;\,{-1})\cup(3;\,{+\infty})",
-                  intervals(I.open(-oo, -1), I.open(3, oo))),
+                  sp.Union(I.open(-oo, -1), I.open(3, oo))),
     "O4173.bmp": (r"[-1;\,3]", I(-1, 3)),
     "O4174.bmp": (r"(-3;\,1)", I.open(-3, 1)),
     "O4175.bmp": (r"(-\infty;\,3)", I.open(-oo, 3)),
