@@ -54,6 +54,21 @@ def text_only(v, value, what):
                values=v["forms"])
 
 
+def keyed_set(q, pics, want, what="solution set"):
+    """Exactly the keyed option picture means the set `want`."""
+    for v in variants(q):
+        only_keyed(v, lambda o: meaning(pics, o) == want, what)
+    return want
+
+
+def keyed_text(q, pics, picture, what="value"):
+    """Exactly the keyed text option reads the value of a formula picture."""
+    value = pics[picture].meaning
+    for v in variants(q):
+        text_only(v, value, what)
+    return "%s = %s by sympy, exactly the keyed text option" % (bare(picture)[:-4], value)
+
+
 def solutions(relation, domain=sp.S.Reals):
     """The solution set, its ends simplified (log 9 / log 3 reads as 2)."""
     return tidy(sp.solveset(relation, x, domain))
@@ -79,10 +94,7 @@ PICTURES.append(inline("Q81.bmp", r"\sqrt{75\cdot 12}:5", box=(120, 50), label_t
 
 @check("Y1")
 def _(q, pics):
-    value = pics["Q81.bmp"].meaning
-    for v in variants(q):
-        text_only(v, value, "value")
-    return "Q81 = %s by sympy, exactly the keyed text option" % value
+    return keyed_text(q, pics, "Q81.bmp")
 
 
 # ============================================================== question 2
@@ -94,10 +106,7 @@ PICTURES.append(inline("Q82.bmp", r"\dfrac{7^{11}}{7^{3}\cdot 7^{8}}", box=(103,
 
 @check("Y2")
 def _(q, pics):
-    value = pics["Q82.bmp"].meaning
-    for v in variants(q):
-        text_only(v, value, "value")
-    return "Q82 = %s by sympy, exactly the keyed text option" % value
+    return keyed_text(q, pics, "Q82.bmp")
 
 
 # ============================================================== question 3
@@ -151,9 +160,7 @@ PICTURES += options("O84", [
 
 @check("Y4")
 def _(q, pics):
-    roots = solutions(pics["Q84.bmp"].meaning)
-    for v in variants(q):
-        only_keyed(v, lambda o: meaning(pics, o) == roots, "set of roots")
+    roots = keyed_set(q, pics, solutions(pics["Q84.bmp"].meaning), "set of roots")
     return "Q84: roots %s by sympy, exactly O841 (keyed)" % roots
 
 
@@ -178,9 +185,7 @@ PICTURES += interval_options("O86", [
 
 @check("Y6")
 def _(q, pics):
-    want = solutions(pics["Q86.bmp"].meaning)
-    for v in variants(q):
-        only_keyed(v, lambda o: meaning(pics, o) == want, "solution set")
+    want = keyed_set(q, pics, solutions(pics["Q86.bmp"].meaning))
     return "Q86: %s by sympy, exactly O861 (keyed)" % want
 
 
@@ -235,7 +240,7 @@ def _(q, pics):
                v["images"].get("Image1") == "SpS\\NNN.bmp", "Y7: the sign stands in line 3")
         expect(v["labels"]["Label14"].startswith("[%d;%d]." % m["domain"]),
                "Y7: the text names the graphs' domain")
-        only_keyed(v, lambda o: meaning(pics, o) == want, "solution set")
+    keyed_set(q, pics, want)
     return "Q87, NNN: f >= g on %s from the graphs' functions, exactly O871 (keyed)" % want
 
 
@@ -279,9 +284,7 @@ PICTURES += interval_options("O89", [
 
 @check("Y9")
 def _(q, pics):
-    want = solutions(pics["Q89.bmp"].meaning)
-    for v in variants(q):
-        only_keyed(v, lambda o: meaning(pics, o) == want, "solution set")
+    want = keyed_set(q, pics, solutions(pics["Q89.bmp"].meaning))
     return "Q89: %s by sympy, exactly O891 (keyed)" % want
 
 
