@@ -442,7 +442,8 @@ def _(q, pics):
 
 # ============================================================== question 17
 # Q817: cos a = 0,8 with 3π/2 < a < 2π (the fourth quarter): sin a = −0,6.
-# Wrong: 0,6 (the quarter ignored), −0,8, 0,4 (1 − cos a), 1,6.
+# Wrong: 0,6 (the quarter ignored), −0,8 (sine and cosine confused), 0,4 and 1,6
+# (1 ∓ 0,6).
 Q817 = {"cos": sp.Rational(4, 5), "from": 3 * sp.pi / 2, "to": 2 * sp.pi}
 PICTURES.append(inline("Q817.bmp", r"\cos a=0{,}8,\quad \dfrac{3\pi}{2}<a<2\pi", box=(339, 71),
                        label_top=16, picture_top=2, meaning=Q817))
