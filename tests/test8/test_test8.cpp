@@ -43,19 +43,17 @@ struct Shown {
         renderPage(page, content, &window);
     }
 
-    QList<QLabel *> texts() const
-    {
-        QList<QLabel *> out;
-        for (QLabel *l : content->findChildren<QLabel *>())
-            if (!l->text().isEmpty())
-                out << l;
-        return out;
-    }
+    // The labels with text, and the boxes with a picture.
+    QList<QLabel *> texts() const { return where([](QLabel *l) { return !l->text().isEmpty(); }); }
     QList<QLabel *> pictures() const
     {
+        return where([](QLabel *l) { return !l->pixmap().isNull(); });
+    }
+    template <typename Keep> QList<QLabel *> where(Keep keep) const
+    {
         QList<QLabel *> out;
         for (QLabel *l : content->findChildren<QLabel *>())
-            if (!l->pixmap().isNull())
+            if (keep(l))
                 out << l;
         return out;
     }
@@ -96,7 +94,7 @@ QRect ink(const QLabel *box)
     return r.translated(box->pos());
 }
 
-QString where(const QLabel *l, const QRect &r)
+QString place(const QLabel *l, const QRect &r)
 {
     return QStringLiteral("%1 at %2,%3 %4x%5")
         .arg(l->objectName()).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
@@ -140,19 +138,19 @@ private slots:
             const QRect drawn(p->pos(), p->pixmap().size());
             const QRect painted = ink(p);
             QVERIFY2(!painted.isEmpty(), qPrintable(p->objectName() + " shows nothing"));
-            QVERIFY2(!drawn.intersects(x), qPrintable(where(p, drawn) + " under \"X\""));
+            QVERIFY2(!drawn.intersects(x), qPrintable(place(p, drawn) + " under \"X\""));
             for (const QLabel *t : w.texts())
                 for (const QRect &letters : inked(t))
                     QVERIFY2(!painted.intersects(letters),
-                             qPrintable(where(p, painted) + " covers " + where(t, letters)));
+                             qPrintable(place(p, painted) + " covers " + place(t, letters)));
             for (const QLabel *other : pictures)
                 if (other != p)
                     QVERIFY2(!drawn.intersects(QRect(other->pos(), other->pixmap().size())),
-                             qPrintable(where(p, drawn) + " overlaps " + other->objectName()));
+                             qPrintable(place(p, drawn) + " overlaps " + other->objectName()));
         }
         for (const QLabel *t : w.texts())
             for (const QRect &letters : inked(t))
-                QVERIFY2(!letters.intersects(x), qPrintable("\"X\" covers " + where(t, letters)));
+                QVERIFY2(!letters.intersects(x), qPrintable("\"X\" covers " + place(t, letters)));
     }
 
     // A formula stands on its line: inside the run of blanks left for it, or
