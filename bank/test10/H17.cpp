@@ -9,10 +9,11 @@ using namespace vzt::test10;
 VZT_QUESTION(H17, 10, 17, 211)
 {
     q.grid(wideGrid());
-    lineAt(q, 1, 10, 13, "Кут між площинами       і       дорівнює 60°. Точка А, яка");
-    lineAt(q, 2, 10, 68, "лежить у плошині       , віддалена від площини      на");
-    lineAt(q, 3, 10, 112, "                   Знайдіть відстань від точки А до прямої");
-    lineAt(q, 4, 10, 156, "перетину площин        і");
+    linesAt(q, {13, 68, 112, 156},
+            {"Кут між площинами       і       дорівнює 60°. Точка А, яка",
+             "лежить у плошині       , віддалена від площини      на",
+             "                   Знайдіть відстань від точки А до прямої",
+             "перетину площин        і"});
 
     const QString alpha = "SpS\\Q10171.bmp", beta = "SpS\\Q10172.bmp";
     q.picture("Image1", alpha, 265, 5, 38, 52, true);
@@ -28,5 +29,5 @@ VZT_QUESTION(H17, 10, 17, 211)
              {"SpS\\O10171.bmp", "SpS\\O10172.bmp", "SpS\\O10173.bmp", "SpS\\O10174.bmp",
               "SpS\\O10175.bmp"},
              QSize(134, 59));
-    q.label("Label9", 10, 200);
+    q.label("Label9", 10, 200); // slot А's label stands under the text, empty
 }

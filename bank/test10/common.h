@@ -4,6 +4,8 @@
 
 #include <QSize>
 
+#include <initializer_list>
+
 namespace vzt::test10 {
 
 // Text questions: the letters in the narrow row at top 223, the slot labels
@@ -26,6 +28,16 @@ inline constexpr int kBoxTop = 335;
 inline void lineAt(Q &q, int n, int left, int top, const QString &text)
 {
     q.label(kLineLabels[n - 1], left, top).text = text;
+}
+
+// Question lines 1, 2, ... at left 10 and the given tops.
+inline void linesAt(Q &q, std::initializer_list<int> tops, const QStringList &texts)
+{
+    int n = 1;
+    for (int top : tops) {
+        lineAt(q, n, 10, top, texts.value(n - 1));
+        ++n;
+    }
 }
 
 // The windows whose text begins lower, at top 53 (a second line 32 px below).

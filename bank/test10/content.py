@@ -197,21 +197,34 @@ def _(q, pics):
     return "Q105: only the keyed 3y+4x=3 passes through (0; 1) and (3; -3)"
 
 
-# ============================================================== question 6
+# ============================================================== questions 6 and 12
+# "Обчисліть: " and an expression in a picture beside it; the keyed option is
+# its value.
+
+
+def _expression(unit, name, tex, box, expr):
+    PICTURES.append(inline(name, tex, box=box, label_top=53, picture_top=9,
+                           meaning=parse_expr(expr, evaluate=False)))
+
+    @check(unit)
+    def _(q, pics):
+        value = sp.simplify(pics[name].meaning)
+        for v in variants(q):
+            keyed_value_only(pics, v, value, "value")
+        return "%s = %s by sympy, exactly the keyed option" % (name, value)
+
+
 # Q106: 6⁷ / (2⁶·3⁷) = 2. Wrong: 1/2 (turned over), 6, 3, 1.
-PICTURES.append(inline("Q106.bmp", r"\dfrac{6^{7}}{2^{6}\cdot 3^{7}}", box=(89, 110),
-                       label_top=53, picture_top=9, align="center",
-                       meaning=parse_expr("6**7/(2**6*3**7)", evaluate=False)))
+_expression("H6", "Q106.bmp", r"\dfrac{6^{7}}{2^{6}\cdot 3^{7}}", (89, 110), "6**7/(2**6*3**7)")
 PICTURES += _options("O106", [("2", 2), (r"\dfrac{1}{2}", sp.Rational(1, 2)), ("6", 6), ("3", 3),
                               ("1", 1)], box=(52, 62))
 
-
-@check("H6")
-def _(q, pics):
-    value = sp.simplify(pics["Q106.bmp"].meaning)
-    for v in variants(q):
-        keyed_value_only(pics, v, value, "value")
-    return "Q106 = %s by sympy, exactly O1061 (keyed)" % value
+# Q1012: (√75 − √27)/√3 = 5 − 3 = 2. Wrong: 4 (√(75 − 27)/√3), 8 (5 + 3),
+# 2√3 (not divided), 2√3/3 (multiplied by √3 for divided).
+_expression("H12", "Q1012.bmp", r"\dfrac{\sqrt{75}-\sqrt{27}}{\sqrt{3}}", (207, 103),
+            "(sqrt(75)-sqrt(27))/sqrt(3)")
+PICTURES += _options("O1012", [("2", 2), ("4", 4), ("8", 8), (r"2\sqrt{3}", 2 * sp.sqrt(3)),
+                               (r"\dfrac{2\sqrt{3}}{3}", 2 * sp.sqrt(3) / 3)], box=(99, 83))
 
 
 # ============================================================== question 7
@@ -348,24 +361,6 @@ def _(q, pics):
         expect(_closes(_perimeter(f, m["whole"]), given), "Q1011: ABCD drawn with perimeter 46")
         keyed_value_only(pics, v, ratio * given, "sum of the perimeters")
     return "Q1011: the four perimeters add up to %s·P(ABCD) = 92 cm, O10111 (keyed)" % ratio
-
-
-# ============================================================== question 12
-# Q1012: (√75 − √27)/√3 = 5 − 3 = 2. Wrong: 4 (√(75 − 27)/√3), 8 (5 + 3),
-# 2√3 (not divided), 2√3/3 (multiplied by √3 for divided).
-PICTURES.append(inline("Q1012.bmp", r"\dfrac{\sqrt{75}-\sqrt{27}}{\sqrt{3}}", box=(207, 103),
-                       label_top=53, picture_top=9,
-                       meaning=parse_expr("(sqrt(75)-sqrt(27))/sqrt(3)", evaluate=False)))
-PICTURES += _options("O1012", [("2", 2), ("4", 4), ("8", 8), (r"2\sqrt{3}", 2 * sp.sqrt(3)),
-                               (r"\dfrac{2\sqrt{3}}{3}", 2 * sp.sqrt(3) / 3)], box=(99, 83))
-
-
-@check("H12")
-def _(q, pics):
-    value = sp.simplify(pics["Q1012.bmp"].meaning)
-    for v in variants(q):
-        keyed_value_only(pics, v, value, "value")
-    return "Q1012 = %s by sympy, exactly O10121 (keyed)" % value
 
 
 # ============================================================== question 13
