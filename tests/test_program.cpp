@@ -8,6 +8,8 @@
 #include "startup.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QScreen>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -136,6 +138,103 @@ private slots:
                 QCOMPARE(readFile(keyFileName(1, t.question)), QByteArray("0"));
     }
 
+    void boldTextIsHeavier()
+    {
+        // The same text in the question lines' bold and in regular weight:
+        // bold covers clearly more pixels.
+        QWidget host;
+        const QString text = QStringLiteral("Знайдіть корені рівняння АВС 123");
+        auto ink = [&](bool bold) {
+            Font f = lineFont();
+            f.bold = bold;
+            QLabel *l = placeLabel(&host, QStringLiteral("L"), text, 0, 0, f);
+            const QImage img = l->grab().toImage();
+            int n = 0;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    n += qBlue(img.pixel(x, y)) > 200 && qRed(img.pixel(x, y)) < 128;
+            delete l;
+            return n;
+        };
+        const int regular = ink(false);
+        const int bold = ink(true);
+        QVERIFY2(bold > regular * 13 / 10, qPrintable(QStringLiteral("%1 against %2").arg(bold).arg(regular)));
+    }
+
+    void menuKeyboardNeverEndsTheProgram()
+    {
+        WorkFolder wf;
+        Program p;
+        p.startUp([](const QString &) {});
+        MainMenu *menu = p.menu();
+        menu->content();
+        menu->show();
+        QApplication::setActiveWindow(menu);
+        QVERIFY(QTest::qWaitForWindowActive(menu));
+        // The first focus stop is "Test1"; "X" is the last one.
+        QWidget *first = menu->nextInFocusChain();
+        while (first->focusPolicy() == Qt::NoFocus || !first->isVisibleTo(menu))
+            first = first->nextInFocusChain();
+        QCOMPARE(first->objectName(), QStringLiteral("Button2"));
+        QCOMPARE(menu->findChild<QPushButton *>("Button12")->nextInFocusChain(),
+                 menu->findChild<QPushButton *>("Button1"));
+        // Enter right after start-up does nothing.
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : menu,
+                        Qt::Key_Return);
+        QVERIFY(menu->isVisible());
+        for (QPushButton *b : menu->findChildren<QPushButton *>())
+            QVERIFY(!b->isDefault() && !b->autoDefault());
+        menu->hide();
+    }
+
+    void wrongFolderIsNamedOnce()
+    {
+        WorkFolder wf(false, false);
+        const QString problem = workingFolderProblem(QStringLiteral("."));
+        QVERIFY(problem.contains(QDir::toNativeSeparators(QDir::currentPath())));
+        QVERIFY(problem.contains("SpS") && problem.contains("Ida"));
+        QDir().mkdir("SpS");
+        QVERIFY(!workingFolderProblem(QStringLiteral(".")).contains(QStringLiteral("SpS (")));
+        QDir().mkdir("Ida");
+        QVERIFY(workingFolderProblem(QStringLiteral(".")).isEmpty());
+    }
+
+    void windowsStayOnTheScreen_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("expected");
+        const QRect screen(0, 0, 1366, 738);
+        QTest::newRow("fits") << QRect(10, 20, 800, 600) << QRect(10, 20, 800, 600);
+        QTest::newRow("off the top left") << QRect(-8, -8, 1382, 744) << QRect(0, 0, 1366, 738);
+        QTest::newRow("fits in size, not in place") << QRect(-8, -8, 1000, 600)
+                                                     << QRect(0, 0, 1000, 600);
+        QTest::newRow("runs off the right") << QRect(900, 100, 800, 600) << QRect(566, 100, 800, 600);
+    }
+    void windowsStayOnTheScreen()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(QRect, expected);
+        QCOMPARE(fitInto(frame, QRect(0, 0, 1366, 738)), expected);
+    }
+
+    void normalWindowFitsTheScreen()
+    {
+        WorkFolder wf;
+        Program p;
+        p.startUp([](const QString &) {});
+        QuestionWindow *w = p.window(35); // the one window that opens at its designed size
+        QVERIFY(w);
+        w->showAtSize();
+        w->show();
+        QTest::qWait(20); // the frame is known once the window is shown
+        const QRect avail = w->screen()->availableGeometry();
+        QVERIFY2(avail.contains(w->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6").arg(w->frameGeometry().x())
+                                .arg(w->frameGeometry().y()).arg(w->frameGeometry().width()).arg(w->frameGeometry().height())
+                                .arg(avail.width()).arg(avail.height())));
+        w->hide();
+    }
+
     void takingEachCompleteTest_data()
     {
         QTest::addColumn<int>("test");
@@ -181,6 +280,13 @@ private slots:
         QCOMPARE(seen, (QStringList{sheetName, QStringLiteral("TForm%1").arg(testInfo(test).questions[0].form), sheetName}));
         QCOMPARE(p.sheet(test)->model.errors, 0);
         QCOMPARE(p.sheet(test)->model.header, QStringLiteral("Час 0 сек."));
+        if (test == 10) {
+            // The key list holds the twenty keys of the key files, in order.
+            QByteArray keys;
+            for (int k = 1; k <= 20; ++k)
+                keys += keyBytes(10, k) + "\r\n";
+            QCOMPARE(readFile(kKeyList), keys);
+        }
         const QString log = fromCp1251(readFile(testInfo(test).logFile()));
         QCOMPARE(log, QStringLiteral("  \r\nРозпочато ") + dateText(started.date())
                           + QStringLiteral(" o 9:05:07  ВЗТ %1 Загальний час 0 сек. Помилок 0\r\n")
