@@ -20,12 +20,14 @@ PICTURES = []
 TABLES = []
 
 
-def options(stem, items, box, baseline):
+def options(stem, items, box, baseline, size=None):
     """Option pictures stem1.bmp … stem5.bmp from (tex, meaning) pairs, each
     formula on the same baseline (rows from the box's top), so that the five
-    read as one row whatever their heights."""
+    read as one row whatever their heights (`size`: one size for a row whose
+    tallest formula the box holds only smaller)."""
     return [inline("%s%d.bmp" % (stem, k), tex, box=box, label_top=baseline - TEXT_BASELINE,
-                   picture_top=0, meaning=value) for k, (tex, value) in enumerate(items, 1)]
+                   picture_top=0, meaning=value, size=size)
+            for k, (tex, value) in enumerate(items, 1)]
 
 
 def keyed_value(q, pics, value, what):
@@ -264,28 +266,32 @@ Q99_CONDITION = (a < b, b < 0)
 
 def _q99(ax):
     # the condition in the formulas' style, the words in the question text's
-    # font and colour, wrapped to the box; the first line stands on the
-    # baseline of "Якщо" (label top 16), the second 32 px under it
+    # font and colour (struck again 0.6 and 1.2 px to the right, as the
+    # window strikes its bold labels), wrapped to the box; the first line
+    # stands on the baseline of "Якщо" (label top 16), the second 32 px under it
     w, h = 343, 68
     base = h - (16 + TEXT_BASELINE - 10)
-    words = dict(px=24, color=BLUE, font=d.tahoma(bold=True))
     renderer = ax.figure.canvas.get_renderer()
 
     def right_end(artist):
         return ax.transData.inverted().transform(artist.get_window_extent(renderer))[1][0]
 
+    def words(x0, y0, text):
+        return [d.text_px(ax, x0 + dx, y0, text, 24, color=BLUE, font=d.tahoma(bold=True))
+                for dx in (0, 0.6, 1.2)][-1]
+
     at = right_end(d.text(ax, 1, base, "$a<b<0$")) + 1
     line = ","
     for word in "то яка з нерівностей правильна?".split():
-        piece = d.text_px(ax, at, base, line + " " + word, **words)
-        if right_end(piece) > w - 2:
-            piece.remove()
-            d.text_px(ax, at, base, line, **words)
-            at, base, line = 1, base - 32, word
-        else:
-            piece.remove()
+        piece = d.text_px(ax, at, base, line + " " + word, 24, font=d.tahoma(bold=True))
+        fits = right_end(piece) <= w - 3
+        piece.remove()
+        if fits:
             line += " " + word
-    d.text_px(ax, at, base, line, **words)
+        else:
+            words(at, base, line)
+            at, base, line = 1, base - 32, word
+    words(at, base, line)
     expect(base > 5, "Q99: the question fits two lines")
 
 
@@ -610,7 +616,7 @@ PICTURES.append(figure(
     box=(199, 205), proportional=True, meaning={"R": R19, "D": 120}))
 PICTURES += options("O919", [(r"3\sqrt{2}", 3 * sp.sqrt(2)), (r"\sqrt{6}", sp.sqrt(6)),
                              (r"2\sqrt{6}", 2 * sp.sqrt(6)), (r"2\sqrt{3}", 2 * sp.sqrt(3)),
-                             ("6", 6)], box=(76, 35), baseline=25)
+                             ("6", 6)], box=(76, 35), baseline=25, size=16)
 
 
 @check("I19")
