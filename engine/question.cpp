@@ -179,6 +179,27 @@ void Q::stackedFraction(int option, const QString &numerator, const QString &den
     picture("Image1", kFractionBar, L - 5, T + 35, 30, 10);
 }
 
+void twoRowPictureSlots(Q &q, const QStringList &files, int right, QSize size)
+{
+    static const std::array<QPoint, 5> letters{QPoint(64, 56), QPoint(464, 56), QPoint(846, 56),
+                                               QPoint(432, 373), QPoint(818, 375)};
+    static const std::array<QPoint, 5> corners{QPoint(16, 88), QPoint(416, 88), QPoint(799, 88),
+                                               QPoint(386, 415), QPoint(772, 415)};
+    std::array<QRect, 5> boxes;
+    for (int k = 0; k < 5; ++k) {
+        LabelItem &l = q.label(kLetterLabels[k]);
+        l.left = letters[k].x();
+        l.top = letters[k].y();
+        boxes[k] = QRect(corners[k], size);
+    }
+    q.pictureOptions(files, right, boxes, true);
+    q.instructionLines({"Label5", "Label14", "Label9", "Label10"},
+                       {"Знайдіть правильну відповідь,", "закрийте форму із запитанням",
+                        "і введіть відповідь в основній", "формі"},
+                       11, 386, 40);
+    q.label("Label14").left = 10;
+}
+
 // ---- registry
 
 namespace {

@@ -117,6 +117,12 @@ private:
     Env &env_;
 };
 
+// The windows whose five slots are large pictures in two rows, А Б В over
+// Г Д, with the instruction in four lines at the lower left: places the
+// letters, deals `files` into proportional boxes of `size` and splits the
+// instruction. The question lines are the template's own.
+void twoRowPictureSlots(Q &q, const QStringList &files, int right, QSize size);
+
 // ---- registry of templates
 using Template = void (*)(Q &);
 

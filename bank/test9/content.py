@@ -35,6 +35,13 @@ def keyed_value(q, pics, value, what):
         keyed_value_only(pics, v, value, what)
 
 
+def drawn_from(fig, space, **view):
+    """Every point of a solid's figure stands where the oblique view puts it."""
+    for k, p in space.items():
+        expect(np.allclose(fig.xy(k), oblique(tuple(p), **view)),
+               "%s: %s is drawn where it stands in space" % (fig.name, k))
+
+
 def keyed_text(v, value, what):
     """Exactly the keyed text option of a variant reads `value` ("3,4", "-7", "39 м")."""
     only_keyed(v, lambda f: same(text_value(f.split()[0]), value), what, values=v["forms"])
@@ -496,10 +503,8 @@ PICTURES.append(figure(
 @check("I14")
 def _(q, pics):
     f = pics["Q914.bmp"]
+    drawn_from(f, f.meaning["points"], **f.meaning["view"])
     P = {k: np.array(p, dtype=float) for k, p in f.meaning["points"].items()}
-    for k, p in P.items():
-        expect(np.allclose(f.xy(k), oblique(tuple(p), **f.meaning["view"])),
-               "Q914: %s drawn where it stands" % k)
     ab = P["B"] - P["A"]
     expect(abs(np.dot(P["A"] - P["C"], P["B"] - P["C"])) < 1e-9, "Q914: the right angle is C")
     expect(all(abs(np.dot(P["S"] - P["C"], P[k] - P["C"])) < 1e-9 for k in "AB"),
@@ -655,9 +660,8 @@ PICTURES.append(figure(
 @check("I20")
 def _(q, pics):
     f = pics["Q920.bmp"]
+    drawn_from(f, f.meaning["box"])
     P = {k: sp.Matrix(p) for k, p in f.meaning["box"].items()}
-    for k, p in f.meaning["box"].items():
-        expect(np.allclose(f.xy(k), oblique(p)), "Q920: %s drawn where it stands" % k)
     edges = [P["B"] - P["A"], P["D"] - P["A"], P["A'"] - P["A"]]
     box_volume = abs(sp.Matrix.hstack(*edges).det())
     A, B, C, B1 = (P[k] for k in f.meaning["pyramid"])
