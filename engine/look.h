@@ -23,6 +23,14 @@ inline constexpr double kBoldShiftPer24Px = 1.2;
 // reads bold) and the Ukrainian Qt texts.
 void setUpLook(QApplication &app);
 QFont qfont(const Font &f);
+// What a picture box shows of `picture` (read from `file`) in a box of
+// `box`: the picture from the top-left, clipped to the box, or scaled down
+// with its proportions kept where the box is proportional. On a screen of
+// device pixel ratio `dpr` above 1 it is drawn from the picture's 2x twin
+// where there is one; every logical size and position stays the same.
+QPixmap boxPixmap(const QImage &picture, const QString &file, QSize box, bool proportional,
+                  qreal dpr);
+
 // A reported error in a message box, in a readable size.
 inline constexpr int kMessagePx = 18;
 void showError(QWidget *parent, const QString &message);
