@@ -12,7 +12,7 @@ VZT_QUESTION(P12, 5, 12, 100)
            "Цельсія, використовують формулу" + QString(24, QLatin1Char(' '))
                + ",  де F - число градусів за");
     // below the formula's denominator
-    lineAt(q, 3, 110,
+    lineAt(q, 3, 112,
            "Фаренгейтом, а С - відповідне число градусів за Цельсієм. Обчисліть С, якщо F=43.");
     q.picture("Image1", "SpS\\Q512.bmp", 476, 49, 155, 62);
     pictures(q, {"SpS\\O5121.bmp", "SpS\\O5122.bmp", "SpS\\O5123.bmp", "SpS\\O5124.bmp",
