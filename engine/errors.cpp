@@ -9,7 +9,7 @@ bool reportErrors(const ErrorSink &sink, const std::function<void()> &fn)
         return true;
     } catch (const Error &e) {
         if (sink)
-            sink(e.text());
+            sink(e.report());
         return false;
     }
 }

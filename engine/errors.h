@@ -10,12 +10,22 @@ namespace vzt {
 
 class Error : public std::runtime_error {
 public:
-    explicit Error(const QString &message)
-        : std::runtime_error(message.toStdString()), text_(message) {}
+    // `file`: the file the failing operation worked on, where there is one.
+    explicit Error(const QString &message, const QString &file = QString())
+        : std::runtime_error(message.toStdString()), text_(message), file_(file) {}
     const QString &text() const { return text_; }
+    const QString &file() const { return file_; }
+    void setFile(const QString &file) { file_ = file; }
+    // What the learner is told: the message, and on a second line the file
+    // (unless the message names it already).
+    QString report() const
+    {
+        return file_.isEmpty() || text_.contains(file_) ? text_ : text_ + QLatin1Char('\n') + file_;
+    }
 
 private:
     QString text_;
+    QString file_;
 };
 
 inline const QString kFileNotFound = QStringLiteral("File not found");

@@ -19,10 +19,10 @@ QByteArray readFile(const QString &name)
 {
     QFile f(localPath(name));
     if (!f.open(QIODevice::ReadOnly))
-        throw Error(f.exists() ? QStringLiteral("File access denied") : kFileNotFound);
+        throw Error(f.exists() ? QStringLiteral("File access denied") : kFileNotFound, name);
     QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        throw Error(QStringLiteral("Read error"));
+        throw Error(QStringLiteral("Read error"), name);
     return bytes;
 }
 
@@ -32,20 +32,21 @@ void writeFile(const QString &name, const QByteArray &bytes)
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw Error(f.exists() || f.error() == QFileDevice::PermissionsError
                         ? QStringLiteral("File access denied")
-                        : kFileNotFound);
+                        : kFileNotFound,
+                    name);
     if (f.write(bytes) != bytes.size() || !f.flush())
-        throw Error(QStringLiteral("Disk write error"));
+        throw Error(QStringLiteral("Disk write error"), name);
 }
 
 void appendToExisting(const QString &name, const QByteArray &bytes)
 {
     QFile f(localPath(name));
     if (!f.exists())
-        throw Error(kFileNotFound);
+        throw Error(kFileNotFound, name);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
-        throw Error(QStringLiteral("File access denied"));
+        throw Error(QStringLiteral("File access denied"), name);
     if (f.write(bytes) != bytes.size() || !f.flush())
-        throw Error(QStringLiteral("Disk write error"));
+        throw Error(QStringLiteral("Disk write error"), name);
 }
 
 QByteArray toCp1251(const QString &text)

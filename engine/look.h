@@ -12,13 +12,24 @@ class QLabel;
 
 namespace vzt {
 
-// Registers the Tahoma faces, the Fusion style and the Ukrainian Qt texts.
+// How far bold text is struck again to the right, in pixels per 24 px of
+// font size (see setUpLook).
+inline constexpr double kBoldShiftPer24Px = 1.2;
+
+// Registers the Tahoma faces, the window style (Fusion, with bold text that
+// reads bold) and the Ukrainian Qt texts.
 void setUpLook(QApplication &app);
 QFont qfont(const Font &f);
+// A reported error in a message box, in a readable size.
+inline constexpr int kMessagePx = 18;
+void showError(QWidget *parent, const QString &message);
 QFont qfont(const QString &family, int px, bool bold = false, bool italic = false);
 // A label placed at (left, top) that sizes itself to its text.
 QLabel *placeLabel(QWidget *parent, const QString &name, const QString &text, int left, int top,
                    const Font &font);
+
+// `frame` moved, and shrunk where it is larger, to lie inside `available`.
+QRect fitInto(const QRect &frame, const QRect &available);
 
 // A window numbered by creation order ("Form<n>" in its title bar), opening
 // maximized (unless told otherwise) with its content in a vertical scroll area.
@@ -35,9 +46,14 @@ public:
     int openModal();             // shows the window modally and waits
     void showAtSize();           // maximized, or at its designed place and size
     void setNormalGeometry(const QRect &r) { normal_ = r; }
+    // Moves and shrinks a window that is not maximized so that its frame
+    // lies on the available screen.
+    void keepOnScreen();
 
 protected:
     virtual void build(QWidget *content) = 0;
+    void changeEvent(QEvent *e) override;
+    void showEvent(QShowEvent *e) override;
 
 private:
     int number_;

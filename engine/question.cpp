@@ -1,6 +1,7 @@
 #include "question.h"
 
 #include "datatable.h"
+#include "errors.h"
 
 #include <map>
 #include <stdexcept>
@@ -9,7 +10,13 @@ namespace vzt {
 
 std::vector<long long> Env::row(const QString &name, int r, int k)
 {
-    return readRow(table(name), r, k);
+    const QByteArray text = table(name);
+    try {
+        return readRow(text, r, k);
+    } catch (Error &e) {
+        e.setFile(name); // "Invalid numeric input" names the table
+        throw;
+    }
 }
 
 std::vector<long long> Q::row(const QString &table, int rows, int k)

@@ -6,10 +6,28 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QWheelEvent>
 
 namespace vzt {
 
 namespace {
+// The drop-down list of one answer. The wheel changes it only while it has
+// the focus: over an unfocused list the wheel scrolls the window.
+class AnswerList : public QComboBox {
+public:
+    explicit AnswerList(QWidget *parent) : QComboBox(parent) { setFocusPolicy(Qt::StrongFocus); }
+
+protected:
+    void wheelEvent(QWheelEvent *e) override
+    {
+        if (!hasFocus()) {
+            e->ignore();
+            return;
+        }
+        QComboBox::wheelEvent(e);
+    }
+};
+
 int listTop(int k) { return k <= 18 ? 48 + 30 * (k - 1) : (k == 19 ? 584 : 614); }
 
 QString listStyle(SheetModel::Colour c)
@@ -33,11 +51,6 @@ AnswerSheet::AnswerSheet(const TestInfo &info, Clock clock, QWidget *parent)
 
 void AnswerSheet::build(QWidget *c)
 {
-    auto *close = new QPushButton(QStringLiteral("X"), c);
-    close->setObjectName(QStringLiteral("Button1"));
-    close->setGeometry(48, 16, 41, 25);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-
     Font red{QStringLiteral("Tahoma"), 32, true, false, QColor(255, 0, 0)};
     Font black{QStringLiteral("Tahoma"), 32, true, true, QColor(0, 0, 0)};
     Font blue{QStringLiteral("Tahoma"), 24, true, false, QColor(0, 0, 255)};
@@ -52,7 +65,7 @@ void AnswerSheet::build(QWidget *c)
         b->setGeometry(3, 51 + 30 * (k - 1), 40, 20);
         connect(b, &QPushButton::clicked, this, [this, k] { questionClicked(k); });
 
-        auto *list = new QComboBox(c);
+        auto *list = new AnswerList(c);
         list->setObjectName(QStringLiteral("ComboBox%1").arg(k));
         list->setFont(qfont(QStringLiteral("Tahoma"), 16));
         list->setEditable(true);
@@ -63,6 +76,7 @@ void AnswerSheet::build(QWidget *c)
         // Only a selected item is an answer; text typed into the field is not.
         connect(list, &QComboBox::currentIndexChanged, this,
                 [this, k](int index) { model.choice[k - 1] = index + 1; });
+        connect(list->lineEdit(), &QLineEdit::editingFinished, this, [this, k] { settleTyped(k); });
         lists_[k - 1] = list;
 
         letters_[k - 1] = placeLabel(c, QStringLiteral("Label%1").arg(15 + k), QString(), 104,
@@ -79,7 +93,24 @@ void AnswerSheet::build(QWidget *c)
     prepare_->setFont(qfont(QStringLiteral("Tahoma"), 19));
     prepare_->setGeometry(model.info.prepareLeft, 648, 75, 25);
     connect(prepare_, &QPushButton::clicked, this, &AnswerSheet::prepareClicked);
+    // "X" comes last, so that it is the last focus stop: Tab then Space
+    // never closes the sheet.
+    auto *close = new QPushButton(QStringLiteral("X"), c);
+    close->setObjectName(QStringLiteral("Button1"));
+    close->setGeometry(48, 16, 41, 25);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
     refresh();
+}
+
+void AnswerSheet::settleTyped(int k)
+{
+    // What the field shows is what is graded: a typed letter (a Latin A or B
+    // counts as the Cyrillic one it looks like) becomes the choice; anything
+    // else gives way to the chosen letter, or to nothing.
+    QComboBox *l = lists_[k - 1];
+    if (const int item = letterItem(l->lineEdit()->text()))
+        l->setCurrentIndex(item - 1);
+    l->lineEdit()->setText(l->currentIndex() >= 0 ? l->itemText(l->currentIndex()) : QString());
 }
 
 void AnswerSheet::refresh()
@@ -119,12 +150,18 @@ void AnswerSheet::prepareClicked()
 {
     model.confirm();
     refresh();
+    if (built() && model.controlVisible)
+        control_->setFocus(); // Space now grades
 }
 
 void AnswerSheet::controlClicked()
 {
-    reportErrors(report, [this] { model.grade(); });
+    // The lists show their colours before a failing append is reported.
+    QString failure;
+    reportErrors([&failure](const QString &e) { failure = e; }, [this] { model.grade(); });
     refresh();
+    if (!failure.isEmpty())
+        report(failure);
 }
 
 } // namespace vzt

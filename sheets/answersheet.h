@@ -27,6 +27,8 @@ public:
     void prepareClicked();
     void controlClicked();
     void choose(int k, int item); // item 0..5 as the list's selection
+    // The field of list k was left (or Enter pressed in it): settles what it shows.
+    void settleTyped(int k);
 
     QComboBox *list(int k) const { return lists_[k - 1]; }
 

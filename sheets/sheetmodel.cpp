@@ -28,6 +28,19 @@ int secondOfDay(const QString &s)
     return h * 3600 + m * 60 + sec;
 }
 
+int letterItem(const QString &typed)
+{
+    QString t = typed.trimmed().toUpper();
+    if (t == QLatin1String("A"))
+        t = QStringLiteral("А");
+    else if (t == QLatin1String("B"))
+        t = QStringLiteral("В");
+    if (t.size() != 1)
+        return 0;
+    const int at = QStringLiteral("АБВГД").indexOf(t);
+    return at < 0 ? 0 : at + 1;
+}
+
 SheetModel::SheetModel(const TestInfo &info, Clock clock) : info(info), clock_(std::move(clock)) {}
 
 void SheetModel::create()

@@ -18,6 +18,9 @@ Clock systemClock();
 QString timeText(const QTime &t);
 QString dateText(const QDate &d); // the system's short date format
 int secondOfDay(const QString &timeText);
+// The item (1 = А … 5 = Д) a typed text names, or 0. Either case counts, and
+// the Latin A and B stand for the Cyrillic А and В they look like.
+int letterItem(const QString &typed);
 
 class SheetModel {
 public:

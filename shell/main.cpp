@@ -13,6 +13,13 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     vzt::setUpLook(app);
 
+    // Started elsewhere than in its working folder: one message, and
+    // nothing written into that folder.
+    if (const QString problem = vzt::workingFolderProblem(QStringLiteral(".")); !problem.isEmpty()) {
+        vzt::showError(nullptr, problem);
+        return 1;
+    }
+
     // A second trainer in the same folder would overwrite this one's key files.
     QLockFile lock(QStringLiteral("vzt-trainer.lock"));
     lock.setStaleLockTime(0);
@@ -23,7 +30,7 @@ int main(int argc, char **argv)
     }
 
     auto showError = [](const QString &message) {
-        QMessageBox::critical(QApplication::activeModalWidget(), QStringLiteral("Помилка"), message);
+        vzt::showError(QApplication::activeModalWidget(), message);
     };
     vzt::setErrorSink(showError);
 

@@ -42,10 +42,6 @@ void MainMenu::build(QWidget *c)
     pictureBox(c, QStringLiteral("Image3"), emblemLeft, QRect(16, 553, 60, 75));
     pictureBox(c, QStringLiteral("Image2"), emblemRight, QRect(392, 553, 60, 75));
 
-    auto *x = new QPushButton(QStringLiteral("X"), c);
-    x->setObjectName(QStringLiteral("Button1"));
-    x->setGeometry(16, 8, 33, 25);
-    connect(x, &QPushButton::clicked, this, &QWidget::close);
     for (int k = 1; k <= 10; ++k) {
         auto *b = new QPushButton(QStringLiteral("Test%1").arg(k), c);
         b->setObjectName(QStringLiteral("Button%1").arg(k + 1));
@@ -64,6 +60,12 @@ void MainMenu::build(QWidget *c)
         if (openCatalogue)
             openCatalogue();
     });
+    // "X" comes last, so that it is the last focus stop: the first focus
+    // stop is "Test1", not the button that ends the program.
+    auto *x = new QPushButton(QStringLiteral("X"), c);
+    x->setObjectName(QStringLiteral("Button1"));
+    x->setGeometry(16, 8, 33, 25);
+    connect(x, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void MainMenu::closeEvent(QCloseEvent *e)

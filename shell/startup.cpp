@@ -2,9 +2,28 @@
 
 #include "question.h"
 
+#include <QDir>
 #include <QTimer>
 
 namespace vzt {
+
+QString workingFolderProblem(const QString &folder)
+{
+    const QDir dir(folder);
+    QStringList lacks;
+    if (!dir.exists(QStringLiteral("SpS")))
+        lacks << QStringLiteral("SpS (малюнки)");
+    if (!dir.exists(QStringLiteral("Ida")))
+        lacks << QStringLiteral("Ida (таблиці)");
+    if (lacks.isEmpty())
+        return QString();
+    return QStringLiteral("Тренажер запущено не в його робочій теці:\n%1\n\n"
+                          "У ній немає %2 %3.\n"
+                          "Запустіть тренажер з теки, де лежать SpS та Ida.")
+        .arg(QDir::toNativeSeparators(dir.absolutePath()),
+             lacks.size() == 1 ? QStringLiteral("теки") : QStringLiteral("тек"),
+             lacks.join(QStringLiteral(" та ")));
+}
 
 Program::Program(Clock clock) : clock_(std::move(clock)) {}
 

@@ -14,6 +14,10 @@
 
 namespace vzt {
 
+// Why `folder` cannot be the trainer's working folder (it lacks "SpS" or
+// "Ida"), in words for the learner; empty when it has both.
+QString workingFolderProblem(const QString &folder);
+
 class Program {
 public:
     explicit Program(Clock clock = systemClock());

@@ -8,6 +8,8 @@
 #include "startup.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QScreen>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -134,6 +136,80 @@ private slots:
         for (const TemplateInfo &t : templates())
             if (p.question(t.test, t.question)->page.key == 0 && t.test == 1)
                 QCOMPARE(readFile(keyFileName(1, t.question)), QByteArray("0"));
+    }
+
+    void menuKeyboardNeverEndsTheProgram()
+    {
+        WorkFolder wf;
+        Program p;
+        p.startUp([](const QString &) {});
+        MainMenu *menu = p.menu();
+        menu->content();
+        menu->show();
+        QApplication::setActiveWindow(menu);
+        QVERIFY(QTest::qWaitForWindowActive(menu));
+        // The first focus stop is "Test1"; "X" is the last one.
+        QWidget *first = menu->nextInFocusChain();
+        while (first->focusPolicy() == Qt::NoFocus || !first->isVisibleTo(menu))
+            first = first->nextInFocusChain();
+        QCOMPARE(first->objectName(), QStringLiteral("Button2"));
+        QCOMPARE(menu->findChild<QPushButton *>("Button12")->nextInFocusChain(),
+                 menu->findChild<QPushButton *>("Button1"));
+        // Enter right after start-up does nothing.
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : menu,
+                        Qt::Key_Return);
+        QVERIFY(menu->isVisible());
+        for (QPushButton *b : menu->findChildren<QPushButton *>())
+            QVERIFY(!b->isDefault() && !b->autoDefault());
+        menu->hide();
+    }
+
+    void wrongFolderIsNamedOnce()
+    {
+        WorkFolder wf(false, false);
+        const QString problem = workingFolderProblem(QStringLiteral("."));
+        QVERIFY(problem.contains(QDir::toNativeSeparators(QDir::currentPath())));
+        QVERIFY(problem.contains("SpS") && problem.contains("Ida"));
+        QDir().mkdir("SpS");
+        QVERIFY(!workingFolderProblem(QStringLiteral(".")).contains(QStringLiteral("SpS (")));
+        QDir().mkdir("Ida");
+        QVERIFY(workingFolderProblem(QStringLiteral(".")).isEmpty());
+    }
+
+    void windowsStayOnTheScreen_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("expected");
+        const QRect screen(0, 0, 1366, 738);
+        QTest::newRow("fits") << QRect(10, 20, 800, 600) << QRect(10, 20, 800, 600);
+        QTest::newRow("off the top left") << QRect(-8, -8, 1382, 744) << QRect(0, 0, 1366, 738);
+        QTest::newRow("fits in size, not in place") << QRect(-8, -8, 1000, 600)
+                                                     << QRect(0, 0, 1000, 600);
+        QTest::newRow("runs off the right") << QRect(900, 100, 800, 600) << QRect(566, 100, 800, 600);
+    }
+    void windowsStayOnTheScreen()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(QRect, expected);
+        QCOMPARE(fitInto(frame, QRect(0, 0, 1366, 738)), expected);
+    }
+
+    void normalWindowFitsTheScreen()
+    {
+        WorkFolder wf;
+        Program p;
+        p.startUp([](const QString &) {});
+        QuestionWindow *w = p.window(35); // the one window that opens at its designed size
+        QVERIFY(w);
+        w->showAtSize();
+        w->show();
+        QTest::qWait(20); // the frame is known once the window is shown
+        const QRect avail = w->screen()->availableGeometry();
+        QVERIFY2(avail.contains(w->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6").arg(w->frameGeometry().x())
+                                .arg(w->frameGeometry().y()).arg(w->frameGeometry().width()).arg(w->frameGeometry().height())
+                                .arg(avail.width()).arg(avail.height())));
+        w->hide();
     }
 
     void takingEachCompleteTest_data()

@@ -6,10 +6,12 @@
 #include "fixture.h"
 #include "sheetmodel.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QWheelEvent>
 
 using namespace vzt;
 
@@ -120,7 +122,8 @@ private slots:
         m.confirm();
         QStringList reports;
         reportErrors([&](const QString &e) { reports << e; }, [&] { m.grade(); });
-        QCOMPARE(reports, QStringList{kFileNotFound});
+        // The specified message first, the file on a second line.
+        QCOMPARE(reports, QStringList{kFileNotFound + "\n" + keyFileName(4, 6)});
         QCOMPARE(m.errors, 5);
         QCOMPARE(m.colour[4], SheetModel::Colour::Red);
         QCOMPARE(m.colour[5], SheetModel::Colour::None);
@@ -140,7 +143,7 @@ private slots:
         m.questionOpened(7);
         QStringList reports;
         reportErrors([&](const QString &e) { reports << e; }, [&] { m.grade(); });
-        QCOMPARE(reports, QStringList{kFileNotFound});
+        QCOMPARE(reports, QStringList{kFileNotFound + "\nstat05.txt"});
         QCOMPARE(m.colour[19], SheetModel::Colour::Lime);
         QCOMPARE(m.header, QStringLiteral("Запитання № 7"));
         QVERIFY(m.controlVisible);
@@ -211,6 +214,107 @@ private slots:
         QVERIFY(sheet.list(1)->styleSheet().contains("0, 255, 0"));
         QCOMPARE(sheet.findChild<QLabel *>("Label17")->text(), QStringLiteral("Г"));
         QVERIFY(!sheet.findChild<QPushButton *>("Button22")->isVisibleTo(&sheet));
+    }
+
+    void typedTextSettlesWhenLeft_data()
+    {
+        QTest::addColumn<int>("before"); // the item chosen before typing (0: none)
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("after");
+        QTest::newRow("no letter keeps the choice") << 2 << "zz" << 2;
+        QTest::newRow("no letter and no choice") << 0 << "zz" << 0;
+        QTest::newRow("Latin A") << 0 << "A" << 1;
+        QTest::newRow("Latin b") << 4 << "b" << 3;
+        QTest::newRow("Cyrillic lower case") << 1 << QStringLiteral("д") << 5;
+        QTest::newRow("two letters") << 3 << QStringLiteral("АБ") << 3;
+        QTest::newRow("emptied") << 3 << "" << 3;
+    }
+    void typedTextSettlesWhenLeft()
+    {
+        QFETCH(int, before);
+        QFETCH(QString, typed);
+        QFETCH(int, after);
+        WorkFolder wf(false);
+        AnswerSheet sheet(testInfo(2));
+        sheet.choose(5, before);
+        QLineEdit *field = sheet.list(5)->lineEdit();
+        field->setText(typed);
+        emit field->editingFinished();
+        // The list shows exactly the letter that grading will read.
+        QCOMPARE(sheet.model.choice[4], after);
+        QCOMPARE(field->text(), after ? QStringLiteral("АБВГД").mid(after - 1, 1) : QString());
+    }
+
+    void keyboardNeverClosesBySurprise()
+    {
+        WorkFolder wf(false);
+        AnswerSheet sheet(testInfo(1));
+        sheet.model.create();
+        sheet.content();
+        sheet.show();
+        QApplication::setActiveWindow(&sheet);
+        QVERIFY(QTest::qWaitForWindowActive(&sheet));
+        for (QPushButton *b : sheet.findChildren<QPushButton *>())
+            QVERIFY2(!b->isDefault() && !b->autoDefault(), qPrintable(b->objectName()));
+        // Enter in an answer list does not close the sheet.
+        sheet.list(1)->setFocus();
+        QTest::keyClick(sheet.list(1)->lineEdit(), Qt::Key_Return);
+        QVERIFY(sheet.isVisible());
+        // "X" is the last focus stop, after "Prepear".
+        QCOMPARE(sheet.findChild<QPushButton *>("Button23")->nextInFocusChain(),
+                 sheet.findChild<QPushButton *>("Button1"));
+        // After "Prepear" the focus is on "Control": Space grades.
+        writeKeys(1, QList<int>(20, 2));
+        for (int k = 1; k <= 20; ++k)
+            sheet.choose(k, 2);
+        sheet.findChild<QPushButton *>("Button23")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), sheet.findChild<QPushButton *>("Button22"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(sheet.model.header.left(4), QStringLiteral("Час "));
+        QVERIFY(sheet.isVisible());
+    }
+
+    void wheelChangesOnlyAFocusedList()
+    {
+        WorkFolder wf(false);
+        AnswerSheet sheet(testInfo(1));
+        sheet.content();
+        sheet.show();
+        QApplication::setActiveWindow(&sheet);
+        QVERIFY(QTest::qWaitForWindowActive(&sheet));
+        sheet.choose(4, 2);
+        sheet.findChild<QPushButton *>("Button2")->setFocus();
+        auto wheel = [&] {
+            QComboBox *l = sheet.list(4);
+            const QPointF at(l->width() / 2.0, l->height() / 2.0);
+            QWheelEvent e(at, l->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(l, &e);
+        };
+        wheel();
+        QCOMPARE(sheet.model.choice[3], 2);
+        sheet.list(4)->setFocus();
+        wheel();
+        QCOMPARE(sheet.model.choice[3], 3);
+    }
+
+    void listsColouredBeforeAFailingAppendIsReported()
+    {
+        WorkFolder wf(false, false); // no result logs
+        AnswerSheet sheet(testInfo(6));
+        sheet.model.create();
+        writeKeys(6, QList<int>(20, 1));
+        for (int k = 1; k <= 20; ++k)
+            sheet.choose(k, 1);
+        sheet.prepareClicked();
+        QStringList seen; // the first list's colour when the report comes
+        setErrorSink([&](const QString &e) { seen << e << sheet.list(1)->styleSheet(); });
+        sheet.controlClicked();
+        setErrorSink({});
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[0], kFileNotFound + "\nstat06.txt");
+        QVERIFY(seen[1].contains("0, 255, 0"));
     }
 };
 
