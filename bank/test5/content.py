@@ -65,6 +65,12 @@ def members(s):
     return elements(s)
 
 
+def fraction(name, p, q, box):
+    """An option picture that shows the fraction p/q (a minus before a negative one)."""
+    tex = r"\dfrac{%d}{%d}" % (abs(p), q)
+    return number_option(name, "{-%s}" % tex if p < 0 else tex, sp.Rational(p, q), box=box)
+
+
 def probability_only(pics, v, favourable, total, what):
     expect(0 < favourable <= total, "%s: %d of %d outcomes" % (what, favourable, total))
     keyed_value_only(pics, v, sp.Rational(favourable, total), what)
@@ -104,11 +110,11 @@ Q52_VALUE = (sp.Rational(1, 2) - sp.Rational(1, 3)) / sp.Rational(2, 3)
 PICTURES += [
     inline("Q52.bmp", r"\dfrac{\dfrac{1}{2}-\dfrac{1}{3}}{\dfrac{2}{3}}", box=(97, 108),
            label_top=54, picture_top=4, meaning=Q52_VALUE, align="center"),
-    number_option("O521.bmp", r"\dfrac{1}{4}", sp.Rational(1, 4), box=(92, 86)),
-    number_option("O522.bmp", r"\dfrac{1}{6}", sp.Rational(1, 6), box=(92, 86)),
-    number_option("O523.bmp", r"\dfrac{1}{9}", sp.Rational(1, 9), box=(92, 86)),
-    number_option("O524.bmp", r"\dfrac{1}{12}", sp.Rational(1, 12), box=(92, 86)),
-    number_option("O525.bmp", r"{-\dfrac{1}{4}}", sp.Rational(-1, 4), box=(92, 86)),
+    fraction("O521.bmp", 1, 4, (92, 86)),
+    fraction("O522.bmp", 1, 6, (92, 86)),
+    fraction("O523.bmp", 1, 9, (92, 86)),
+    fraction("O524.bmp", 1, 12, (92, 86)),
+    fraction("O525.bmp", -1, 4, (92, 86)),
 ]
 
 
@@ -121,12 +127,13 @@ def _(q, pics):
 
 
 # Question 3: the last digit is one of the five even digits 0, 2, 4, 6, 8,
-# and one of them opens the card at the first try: P = 1/5 (O531). Wrong: 1/10 (any of ten digits), 1/2 (half of the digits
-# even), and O521 (1/4), O523 (1/9) of question 2.
+# and one of them opens the card at the first try: P = 1/5 (O531). Wrong:
+# 1/10 (any of ten digits), 1/2 (half of the digits even), and O521 (1/4),
+# O523 (1/9) of question 2.
 PICTURES += [
-    number_option("O531.bmp", r"\dfrac{1}{5}", sp.Rational(1, 5), box=(92, 86)),
-    number_option("O532.bmp", r"\dfrac{1}{10}", sp.Rational(1, 10), box=(92, 86)),
-    number_option("O533.bmp", r"\dfrac{1}{2}", sp.Rational(1, 2), box=(92, 86)),
+    fraction("O531.bmp", 1, 5, (92, 86)),
+    fraction("O532.bmp", 1, 10, (92, 86)),
+    fraction("O533.bmp", 1, 2, (92, 86)),
 ]
 
 
@@ -144,9 +151,9 @@ def _(q, pics):
 # (the pages without pictures), 1/8, and O533 (1/2), O521 (1/4 = 8/32, the
 # pictured pages added to the total).
 PICTURES += [
-    number_option("O5101.bmp", r"\dfrac{1}{3}", sp.Rational(1, 3), box=(81, 84)),
-    number_option("O5102.bmp", r"\dfrac{2}{3}", sp.Rational(2, 3), box=(81, 84)),
-    number_option("O5103.bmp", r"\dfrac{1}{8}", sp.Rational(1, 8), box=(81, 84)),
+    fraction("O5101.bmp", 1, 3, (81, 84)),
+    fraction("O5102.bmp", 2, 3, (81, 84)),
+    fraction("O5103.bmp", 1, 8, (81, 84)),
 ]
 
 
@@ -359,10 +366,10 @@ PICTURES += [
     # into the box
     inline("Q512.bmp", r"C=\dfrac{5(F-32)}{9}", box=(139, 62), label_top=63, picture_top=49,
            meaning=sp.Eq(C, 5 * (F - 32) / 9), align="center"),
-    number_option("O5121.bmp", r"\dfrac{55}{9}", sp.Rational(55, 9), box=(116, 94)),
-    number_option("O5122.bmp", r"\dfrac{99}{5}", sp.Rational(99, 5), box=(116, 94)),
-    number_option("O5123.bmp", r"\dfrac{125}{3}", sp.Rational(125, 3), box=(116, 94)),
-    number_option("O5124.bmp", r"{-\dfrac{73}{9}}", sp.Rational(-73, 9), box=(116, 94)),
+    fraction("O5121.bmp", 55, 9, (116, 94)),
+    fraction("O5122.bmp", 99, 5, (116, 94)),
+    fraction("O5123.bmp", 125, 3, (116, 94)),
+    fraction("O5124.bmp", -73, 9, (116, 94)),
     number_option("O5125.bmp", r"11", 11, box=(116, 94)),
 ]
 
