@@ -11,7 +11,10 @@ VZT_QUESTION(SS17, 2, 17, 42)
     q.line(1, "На рисунку зображено коло із центром у т. О. Точка N належить колу, NР       АВ,");
     q.line(2, "AP=PO. Знайдіть радіус кола, якщо NР=    " + num(3 * v * v));
     q.picture("Image2", "SpS\\PP.bmp", 939, 16, 45, 38);   // in the blanks of line 1
-    q.picture("Image3", "SpS\\sqrt.bmp", 519, 40, 27, 60); // in the blanks of line 2
+    // In the blanks of line 2. Line 1 stands only 32 px higher, too close
+    // for the full-height sign: the box is 36 px high, so that it scales the
+    // sign down to span the digits of line 2 without reaching line 1.
+    q.picture("Image3", "SpS\\sqrt.bmp", 519, 40, 27, 36);
     q.picture("Image1", "SpS\\Q17.bmp", 848, 64, 213, 160, false);
 
     const QString fifth = v == 2 ? "5" : v == 5 ? "12" : "10";
