@@ -75,18 +75,17 @@ def _title(ax):
     d.text(ax, left + 46, H - 170, "Тренажер ЗНО з математики", size=34, color=BLUE, zorder=3)
     d.text(ax, left + 48, H - 214, "10 тестів  ·  200 завдань  ·  щоразу нові числа", size=19,
            color=INK, zorder=3)
-    # ten tests: ten tiles, each with a sign of school maths
-    signs = [r"$\sqrt{x}$", r"$\pi$", r"$x^2$", r"$\log$", r"$\int$", r"$\sin$", r"$\angle$",
-             r"$\%$", r"$\leq$", r"$\vec{a}$"]
-    x0, y0, w, h, gap = left + 44, 120, 74, 92, 12
+    # a line of the signs of school maths, written on the panel like a
+    # blackboard's margin: plain ink, no frames or numbers, nothing that
+    # looks like a control to press
+    signs = [r"$\sqrt{x}$", r"$\pi$", r"$x^2$", r"$\log_a b$", r"$f\,\prime(x)$", r"$\sin\alpha$",
+             r"$\angle A$", r"$\%$", r"$a\leq b$", r"$\vec{a}$"]
+    x0, y0, step = left + 60, 170, 86
+    d.line(ax, [(left + 44, y0 - 34), (left + 44 + 10 * step, y0 - 34)], color=SOFT, width=1.0,
+           zorder=1)
     for k in range(10):
-        x = x0 + k * (w + gap)
-        face = BLUE if k % 2 == 0 else INK
-        d.rounded(ax, x, y0, w, h, 10, face=face, zorder=2)
-        d.text(ax, x + w / 2, y0 + h - 32, str(k + 1), size=26, color="white", ha="center",
-               va="center", weight="bold", zorder=3)
-        d.text(ax, x + w / 2, y0 + 24, signs[k], size=18, color="white", ha="center",
-               va="center", zorder=3)
+        d.text(ax, x0 + k * step, y0, signs[k], size=22, color=INK if k % 2 else BLUE,
+               ha="center", va="center", zorder=3)
     d.text(ax, x0, 62, "Оберіть тест кнопкою ліворуч: Test1 … Test10", size=18, color=INK,
            zorder=3)
 

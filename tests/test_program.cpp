@@ -138,6 +138,29 @@ private slots:
                 QCOMPARE(readFile(keyFileName(1, t.question)), QByteArray("0"));
     }
 
+    void boldTextIsHeavier()
+    {
+        // The same text in the question lines' bold and in regular weight:
+        // bold covers clearly more pixels.
+        QWidget host;
+        const QString text = QStringLiteral("Знайдіть корені рівняння АВС 123");
+        auto ink = [&](bool bold) {
+            Font f = lineFont();
+            f.bold = bold;
+            QLabel *l = placeLabel(&host, QStringLiteral("L"), text, 0, 0, f);
+            const QImage img = l->grab().toImage();
+            int n = 0;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    n += qBlue(img.pixel(x, y)) > 200 && qRed(img.pixel(x, y)) < 128;
+            delete l;
+            return n;
+        };
+        const int regular = ink(false);
+        const int bold = ink(true);
+        QVERIFY2(bold > regular * 13 / 10, qPrintable(QStringLiteral("%1 against %2").arg(bold).arg(regular)));
+    }
+
     void menuKeyboardNeverEndsTheProgram()
     {
         WorkFolder wf;

@@ -14,6 +14,7 @@ from matplotlib.patches import Rectangle
 from vztgen import (BLUE, INK, SOFT, TINT, WINDOW, PictureError, Table, check, drawing, expect,
                     figure, formula, graph, keyed, oblique, only_keyed, shared)
 from vztgen import draw as d
+from vztgen.common import inline
 
 X = sp.Symbol("x", real=True)
 PICTURES = []
@@ -26,32 +27,6 @@ def _number(text):
         return sp.nsimplify(sp.Rational(str(text).replace(",", ".").strip()))
     except Exception:  # not a number ("не існує")
         return None
-
-
-def inline_formula(name, tex, box, baseline, meaning, size=17.0):
-    """A formula that stands in a question line: drawn in its whole box on
-    the window's grey, its baseline `baseline` pixels below the box top so
-    that it sits on the baseline of the text beside it (a label's baseline
-    is 19 pixels below its top)."""
-    w, h = box
-
-    def draw(ax):
-        pt = size
-        while True:   # set smaller, in half points down to 15 pt, until it fits
-            t = ax.text(3, h - baseline, "$%s$" % tex, fontsize=pt, color=INK, va="baseline")
-            bb = t.get_window_extent(renderer=ax.figure.canvas.get_renderer())
-            if bb.x0 >= 1 and bb.y0 >= 1 and bb.x1 <= w - 1 and bb.y1 <= h - 1:
-                return
-            if pt <= 15:
-                raise PictureError("%s: the formula (%.0f..%.0f x %.0f..%.0f) leaves its %dx%d box"
-                                   % (name, bb.x0, bb.x1, h - bb.y1, h - bb.y0, w, h))
-            t.remove()
-            pt -= 0.5
-
-    pic = drawing(name, box=box, draw=draw, trim=False, paper=WINDOW, exact=(INK,),
-                  meaning=meaning, text_pt=size)
-    pic.tex = tex
-    return pic
 
 
 def _label(v, name):
@@ -119,7 +94,7 @@ EXPRESSIONS = [
             evaluate=False)),
 ]
 for _name, _tex, _expr in EXPRESSIONS:
-    PICTURES.append(inline_formula(_name, _tex, (190, 92), 48 + 19 - 20, _expr, size=20))
+    PICTURES.append(inline(_name, _tex, (190, 92), 48, 20, _expr))
 
 
 def _value(expr):
@@ -145,8 +120,8 @@ def _(q, pics):
 # option 5 is one third.
 N12_VALUE = sp.Mul(sp.Pow(27, sp.Rational(2, 3), evaluate=False), sp.Pow(3, -1, evaluate=False),
                    sp.Pow(sp.sqrt(9, evaluate=False), -1, evaluate=False), evaluate=False)
-PICTURES.append(inline_formula("N12.bmp", r"\dfrac{27^{\frac{2}{3}}\cdot 3^{-1}}{\sqrt{9}}",
-                               (188, 138), 70 + 19 - 23, N12_VALUE, size=24))
+PICTURES.append(inline("N12.bmp", r"\dfrac{27^{\frac{2}{3}}\cdot 3^{-1}}{\sqrt{9}}",
+                       (188, 138), 70, 23, N12_VALUE, size=24))
 PICTURES.append(shared("chdr4.bmp"))
 
 
@@ -690,8 +665,7 @@ def _(q, pics):
 # ============================================================= question 18 (SS18)
 F18 = (X + 1) / (X - 1)
 # after "у=" in line 1 (top 16; the box top is 4)
-PICTURES.append(inline_formula("Q18.bmp", r"\dfrac{x+1}{x-1}", (127, 61), 16 + 19 - 4, F18,
-                               size=17.5))
+PICTURES.append(inline("Q18.bmp", r"\dfrac{x+1}{x-1}", (127, 61), 16, 4, F18))
 DERIVATIVES = [
     ("O1821.bmp", r"-\dfrac{2}{(x-1)^{2}}", -2 / (X - 1) ** 2),    # right
     ("O1822.bmp", r"\dfrac{2}{(x-1)^{2}}", 2 / (X - 1) ** 2),      # sign slip
@@ -700,7 +674,7 @@ DERIVATIVES = [
     ("O1825.bmp", r"-\dfrac{2}{(x+1)^{2}}", -2 / (X + 1) ** 2),    # wrong denominator squared
 ]
 for _name, _tex, _d in DERIVATIVES:
-    PICTURES.append(formula(_name, _tex, box=(149, 87), meaning=_d, size=20))
+    PICTURES.append(formula(_name, _tex, box=(149, 87), meaning=_d))
 
 
 @check("SS18")
@@ -717,8 +691,7 @@ def _(q, pics):
 # ============================================================= question 19 (SS19)
 Q19_REL = (X - 2) / (X + 2) > 0
 # at the end of line 1 (top 16; the box top is 0)
-PICTURES.append(inline_formula("Q19.bmp", r"\dfrac{x-2}{x+2}>0", (149, 87), 16 + 19, Q19_REL,
-                               size=20))
+PICTURES.append(inline("Q19.bmp", r"\dfrac{x-2}{x+2}>0", (149, 87), 16, 0, Q19_REL))
 
 
 def greatest_non_solution(rel):

@@ -31,7 +31,8 @@ def _task(job):
         if kind == "pic":
             p = CONTENT.pictures[i]
             data = p.bmp()
-            return kind, i, True, (data, p.size, p.scale, getattr(p, "used_size", None))
+            return kind, i, True, (data, p.size, p.scale, getattr(p, "used_size", None),
+                                   getattr(p, "crossings", []))
         t = CONTENT.tables[i]
         return kind, i, True, (t.text(), len(t.generate()))
     except Exception:
@@ -98,6 +99,9 @@ def main(argv=None):
             if value[3] is not None and value[3] < p.fontsize:
                 notes.append("%s: formula set at %.1f pt to fit its %dx%d box"
                              % (p.name, value[3], *p.box))
+            if value[4]:
+                notes.append("%s: a curve runs under %s (kept legible by a halo)"
+                             % (p.name, ", ".join(value[4])))
             if args.preview:
                 from vztgen.render import read_bmp
                 img = read_bmp(data)

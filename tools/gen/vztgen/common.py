@@ -113,13 +113,13 @@ def solves(eq, value, var=x):
 
 
 # ---------------------------------------------------------------- formulas in a line
-def inline(name, tex, box, label_top, picture_top, meaning, align="left", color=INK):
+def inline(name, tex, box, label_top, picture_top, meaning, align="left", color=INK, size=None):
     """A one-line formula in a picture box that stands over a run of blanks
     (or after the text) of a question line whose label top is label_top:
     drawn on the window's grey with its baseline on the baseline of the
     line's text, so that it reads as part of the sentence. It is set as large
     as the formulas of the house style where the box allows, smaller only
-    where it does not."""
+    where it does not (`size`: a size in points other than the house one)."""
     from . import style
     w, h = box
     baseline = label_top + TEXT_BASELINE - picture_top   # rows below the box's top
@@ -128,9 +128,9 @@ def inline(name, tex, box, label_top, picture_top, meaning, align="left", color=
         x0 = {"left": 3, "center": w / 2, "right": w - 3}[align]
         renderer = ax.figure.canvas.get_renderer()
         to_box = ax.transData.inverted()
-        size = style.FORMULA_PT
-        while size >= style.FORMULA_MIN_PT:
-            txt = d.text(ax, x0, h - baseline, "$%s$" % tex, size=size, ha=align, va="baseline",
+        pt = size or style.FORMULA_PT
+        while pt >= style.FORMULA_MIN_PT:
+            txt = d.text(ax, x0, h - baseline, "$%s$" % tex, size=pt, ha=align, va="baseline",
                          color=color)
             (bx0, by0), (bx1, by1) = to_box.transform(
                 txt.get_window_extent(renderer=renderer).get_points())
@@ -141,7 +141,7 @@ def inline(name, tex, box, label_top, picture_top, meaning, align="left", color=
                 txt.set_y(h - baseline + shift)
                 return
             txt.remove()
-            size -= 0.5
+            pt -= 0.5
         raise PictureError("%s: the formula overflows its %dx%d box" % (name, w, h))
 
     from .pictures import Drawing

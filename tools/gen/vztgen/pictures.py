@@ -4,6 +4,7 @@ import math
 import re
 
 import numpy as np
+from matplotlib import patheffects
 from matplotlib.patches import Arc, Circle, FancyArrowPatch, Polygon, Rectangle
 
 from . import layout, render, style
@@ -199,13 +200,20 @@ def _text_size(ax, text, size):
     return bb.width, bb.height
 
 
+def _halo(paper):
+    """A rim of the paper's colour around a label: a line that runs close
+    by never touches its glyphs."""
+    return [patheffects.withStroke(linewidth=3, foreground=paper)]
+
+
 def _put_label(ax, text, p, size, color, obstacles, outward, where=None, gap=3.0, bounds=None,
-               region=None):
+               region=None, path_effects=None):
     w, h = _text_size(ax, text, size)
     hw, hh = w / 2 + 1, h / 2
     c = layout.place(p, hw, hh, obstacles, outward, gap=gap, where=where, bounds=bounds,
                      region=region)
-    ax.text(c[0], c[1], text, fontsize=size, color=color, ha="center", va="center", zorder=8)
+    ax.text(c[0], c[1], text, fontsize=size, color=color, ha="center", va="center", zorder=8,
+            path_effects=path_effects)
     obstacles.rect(c[0], c[1], hw, hh)
     return c
 
@@ -340,10 +348,13 @@ class Graph(Picture):
         m = Mapper(x0, y0, sx, sy, E, E)
         ink, size = self.color, self.fontsize
         lw = style.LINE_PT
-        obst = layout.Obstacles()
+        obst = layout.Obstacles()       # everything drawn: for point labels
+        lines = layout.Obstacles()      # the curves and the axes: for tick labels
         px = self.text_px
         ext = 0.55 * px                     # the axes run this far past the window
         xs0, xs1, ys0, ys1 = m.x(x0), m.x(x1), m.y(y0), m.y(y1)
+        halo = _halo(self.paper)
+        self.crossings = []             # labels a curve still runs under (behind a halo)
 
         if self.grid:
             step = 1 if self.grid is True else float(self.grid)
@@ -352,51 +363,7 @@ class Graph(Picture):
             for k in np.arange(math.ceil(y0 / step) * step, y1 + 1e-9, step):
                 ax.plot([xs0, xs1], [m.y(k)] * 2, color=style.SOFT, lw=style.THIN_PT, zorder=1)
 
-        ox, oy = m.x(0), m.y(0)
-        has_x = y0 <= 0 <= y1
-        has_y = x0 <= 0 <= x1
-        if self.axes:
-            if has_x:
-                _arrow(ax, (xs0, oy), (xs1 + ext, oy), ink, lw)
-                obst.segment((xs0, oy), (xs1 + ext, oy))
-                if self.letters and self.letters[0]:
-                    ax.text(xs1 + ext, oy - 4, as_tex(self.letters[0]), fontsize=size,
-                                color=ink, ha="right", va="top")
-                    obst.rect(xs1 + ext - px * 0.3, oy - 4 - px * 0.35, px * 0.3, px * 0.35)
-            if has_y:
-                _arrow(ax, (ox, ys0), (ox, ys1 + ext), ink, lw)
-                obst.segment((ox, ys0), (ox, ys1 + ext))
-                if self.letters and self.letters[1]:
-                    ax.text(ox - 5, ys1 + ext, as_tex(self.letters[1]), fontsize=size,
-                            color=ink, ha="right", va="top")
-                    obst.rect(ox - 5 - px * 0.3, ys1 + ext - px * 0.35, px * 0.3, px * 0.35)
-            tick = 3.0
-            xt = self._ticks(self.xticks, x0, x1)
-            yt = self._ticks(self.yticks, y0, y1)
-            marks_x = self.marks if self.marks != "auto" else all(float(v).is_integer() for v, _ in xt)
-            marks_y = self.marks if self.marks != "auto" else all(float(v).is_integer() for v, _ in yt)
-            if marks_x and has_x:
-                for k in range(math.ceil(x0), math.floor(x1) + 1):
-                    if k:
-                        ax.plot([m.x(k)] * 2, [oy - tick, oy + tick], color=ink, lw=style.THIN_PT * 1.4)
-            if marks_y and has_y:
-                for k in range(math.ceil(y0), math.floor(y1) + 1):
-                    if k:
-                        ax.plot([ox - tick, ox + tick], [m.y(k)] * 2, color=ink, lw=style.THIN_PT * 1.4)
-            if has_x:
-                for v, txt in xt:
-                    ax.plot([m.x(v)] * 2, [oy - tick, oy + tick], color=ink, lw=style.THIN_PT * 1.4)
-                    ax.text(m.x(v), oy - tick - 2, as_tex(txt), fontsize=size, color=ink,
-                            ha="center", va="top")
-                    obst.rect(m.x(v), oy - tick - 2 - px * 0.4, px * 0.3 * max(1, len(txt)), px * 0.4)
-            if has_y:
-                for v, txt in yt:
-                    ax.plot([ox - tick, ox + tick], [m.y(v)] * 2, color=ink, lw=style.THIN_PT * 1.4)
-                    ax.text(ox - tick - 3, m.y(v), as_tex(txt), fontsize=size, color=ink,
-                            ha="right", va="center")
-                    obst.rect(ox - tick - 3 - px * 0.3 * max(1, len(txt)), m.y(v),
-                              px * 0.3 * max(1, len(txt)), px * 0.4)
-
+        # The curves first: every label is then placed clear of them.
         clip = Rectangle((xs0, ys0), xs1 - xs0, ys1 - ys0, transform=ax.transData)
         span = y1 - y0
         for c in self.curves:
@@ -414,7 +381,9 @@ class Graph(Picture):
                             ls=(0, (5, 3)) if c.get("dashed") else "-", zorder=4)
             line.set_clip_path(clip)
             inside = (ys >= y0) & (ys <= y1)
-            obst.polyline(np.column_stack([X[inside], Y[inside]]))
+            trace = np.column_stack([np.where(inside, X, np.nan), np.where(inside, Y, np.nan)])
+            obst.polyline(trace)
+            lines.polyline(trace)
             ends = c.get("ends")
             if ends:
                 for kind, xe in zip(ends, (a, b)):
@@ -422,20 +391,87 @@ class Graph(Picture):
                         ye = float(c["f"](xe)) if kind == "closed" else float(
                             c.get("limit", {}).get(xe, c["f"](xe)))
                         _dot(ax, m.xy((xe, ye)), c.get("color", ink), open_=(kind == "open"))
+                        obst.point(m.xy((xe, ye)), style.DOT_PX / 2)
+                        lines.point(m.xy((xe, ye)), style.DOT_PX / 2)
 
-        if self.axes and has_x and has_y and self.origin:
-            # O in the quarter around the origin that the curves leave free,
-            # bottom-left when it is.
-            w, h = _text_size(ax, as_tex(self.origin), size)
+        def label(text, candidates, name):
+            """Draws a label at the first of the candidate centres (x, y, ha,
+            va) that no curve touches, else at the clearest one."""
+            w, h = _text_size(ax, as_tex(text), size)
             best = None
-            for k, (sx_, sy_) in enumerate([(-1, -1), (1, -1), (-1, 1), (1, 1)]):
-                c = (ox + sx_ * (w / 2 + 3), oy + sy_ * (h / 2 + 2))
-                score = min(obst.clearance(c[0], c[1], w / 2, h / 2), 4.0) - 0.5 * k
-                if best is None or score > best[0]:
-                    best = (score, c)
-            ax.text(best[1][0], best[1][1], as_tex(self.origin), fontsize=size, color=ink,
-                    ha="center", va="center")
-            obst.rect(best[1][0], best[1][1], w / 2, h / 2)
+            for k, (cx_, cy_) in enumerate(candidates):
+                clear = lines.clearance(cx_, cy_, w / 2, h / 2)
+                if clear >= 1.5:
+                    best = (cx_, cy_, clear)
+                    break
+                if best is None or clear > best[2]:
+                    best = (cx_, cy_, clear)
+            ax.text(best[0], best[1], as_tex(text), fontsize=size, color=ink, ha="center",
+                    va="center", zorder=8, path_effects=halo)
+            obst.rect(best[0], best[1], w / 2, h / 2)
+            if best[2] < 1.0:
+                self.crossings.append(name)
+
+        ox, oy = m.x(0), m.y(0)
+        has_x = y0 <= 0 <= y1
+        has_y = x0 <= 0 <= x1
+        if self.axes:
+            tick = 3.0
+            if has_x:
+                _arrow(ax, (xs0, oy), (xs1 + ext, oy), ink, lw)
+                obst.segment((xs0, oy), (xs1 + ext, oy))
+            if has_y:
+                _arrow(ax, (ox, ys0), (ox, ys1 + ext), ink, lw)
+                obst.segment((ox, ys0), (ox, ys1 + ext))
+            xt = self._ticks(self.xticks, x0, x1)
+            yt = self._ticks(self.yticks, y0, y1)
+            marks_x = self.marks if self.marks != "auto" else all(float(v).is_integer() for v, _ in xt)
+            marks_y = self.marks if self.marks != "auto" else all(float(v).is_integer() for v, _ in yt)
+            if marks_x and has_x:
+                for k in range(math.ceil(x0), math.floor(x1) + 1):
+                    if k:
+                        ax.plot([m.x(k)] * 2, [oy - tick, oy + tick], color=ink, lw=style.THIN_PT * 1.4)
+            if marks_y and has_y:
+                for k in range(math.ceil(y0), math.floor(y1) + 1):
+                    if k:
+                        ax.plot([ox - tick, ox + tick], [m.y(k)] * 2, color=ink, lw=style.THIN_PT * 1.4)
+            # "O" stands in the same place in every graph: below and left of
+            # the origin.
+            if has_x and has_y and self.origin:
+                w, h = _text_size(ax, as_tex(self.origin), size)
+                label(self.origin, [(ox - w / 2 - 3, oy - h / 2 - 3)], "O")
+            if has_x:
+                for v, txt in xt:
+                    ax.plot([m.x(v)] * 2, [oy - tick, oy + tick], color=ink, lw=style.THIN_PT * 1.4)
+                    w, h = _text_size(ax, as_tex(txt), size)
+                    # under the tick, else over it, else a little aside
+                    below = oy - tick - 2 - h / 2
+                    above = oy + tick + 2 + h / 2
+                    label(txt, [(m.x(v) + dx, y_) for dx in (0, 0.6 * w, -0.6 * w)
+                                for y_ in (below, above)], "x tick " + txt)
+            if has_y:
+                for v, txt in yt:
+                    ax.plot([ox - tick, ox + tick], [m.y(v)] * 2, color=ink, lw=style.THIN_PT * 1.4)
+                    w, h = _text_size(ax, as_tex(txt), size)
+                    # left of the tick, else right of it, else a little lower
+                    # or higher
+                    left = ox - tick - 3 - w / 2
+                    right = ox + tick + 3 + w / 2
+                    label(txt, [(x_, m.y(v) + dy) for dy in (0, -0.6 * h, 0.6 * h)
+                                for x_ in (left, right)], "y tick " + txt)
+            if has_x and self.letters and self.letters[0]:
+                w, h = _text_size(ax, as_tex(self.letters[0]), size)
+                label(self.letters[0], [(xs1 + ext - w / 2, oy - 4 - h / 2),
+                                        (xs1 + ext - w / 2, oy + 4 + h / 2)], "x")
+            if has_y and self.letters and self.letters[1]:
+                w, h = _text_size(ax, as_tex(self.letters[1]), size)
+                label(self.letters[1], [(ox - 5 - w / 2, ys1 + ext - h / 2),
+                                        (ox + 5 + w / 2, ys1 + ext - h / 2)], "y")
+            if has_x:
+                lines.segment((xs0, oy), (xs1 + ext, oy))
+            if has_y:
+                lines.segment((ox, ys0), (ox, ys1 + ext))
+
         cx = (xs0 + xs1) / 2
         cy = (ys0 + ys1) / 2
         for p in self.points:
@@ -443,8 +479,10 @@ class Graph(Picture):
             if p.get("guides"):
                 if has_x:
                     ax.plot([P[0]] * 2, [oy, P[1]], color=ink, lw=style.THIN_PT, ls=(0, (3, 2)), zorder=3)
+                    obst.segment((P[0], oy), P)
                 if has_y:
                     ax.plot([ox, P[0]], [P[1]] * 2, color=ink, lw=style.THIN_PT, ls=(0, (3, 2)), zorder=3)
+                    obst.segment((ox, P[1]), P)
             _dot(ax, P, p.get("color", ink), open_=p.get("open", False))
             obst.point(P, style.DOT_PX / 2)
         for p in self.points:
@@ -453,10 +491,12 @@ class Graph(Picture):
                 out = (P[0] - cx, P[1] - cy)
                 n = math.hypot(*out) or 1.0
                 _put_label(ax, as_tex(p["label"]), P, size, p.get("color", ink), obst,
-                           (out[0] / n, out[1] / n), where=p.get("where"), gap=4.0)
+                           (out[0] / n, out[1] / n), where=p.get("where"), gap=4.0,
+                           path_effects=halo)
         for t in self.texts:
             x, y, txt = t[:3]
-            kw = dict(fontsize=size, color=ink, ha="center", va="center")
+            kw = dict(fontsize=size, color=ink, ha="center", va="center", zorder=8,
+                      path_effects=halo)
             if len(t) > 3:
                 kw.update(t[3])
             ax.text(m.x(x), m.y(y), as_tex(txt), **kw)

@@ -32,7 +32,7 @@ SOFT = "#9fb0d8"              # grid lines, secondary marks
 TINT = "#dfe6f5"              # filled regions
 ACCENT = "#c0282d"            # rare emphasis (a point asked about)
 
-FORMULA_PT = 17.0             # one-line formulas about 30-35 px high
+FORMULA_PT = 20.0             # digits as high as those of the 24 px label text
 FORMULA_MIN_PT = 12.0         # a formula may shrink to this to fit its box
 LABEL_PT = 15.0               # point labels of figures
 GRAPH_PT = 13.0               # axis letters and tick numbers of graphs

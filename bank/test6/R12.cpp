@@ -1,0 +1,15 @@
+// Question 12: the root of an irrational equation; 5 (O91) is the root that
+// squaring adds.
+#include "common.h"
+
+using namespace vzt;
+using namespace vzt::test6;
+
+VZT_QUESTION(R12, 6, 12, 121)
+{
+    twoLines(q, "Укажіть корінь рівняння ");
+    q.picture("Image1", "SpS\\Q612.bmp", 348, 3, 193, 78);
+    QStringList files = optionFiles("O612");
+    files[4] = "SpS\\O91.bmp";
+    pictures(q, files, QSize(164, 88), Lefts{21, 249, 475, 706, 934});
+}

@@ -1,0 +1,15 @@
+// Question 3: a sheet folded along NK stands on the table on A, K and D; NK
+// is perpendicular to the table.
+#include "common.h"
+
+using namespace vzt;
+using namespace vzt::test6;
+
+VZT_QUESTION(R3, 6, 3, 112)
+{
+    q.lines({"Аркуш паперу прямокутної форми перегнули по лінії NK. Отриману фігуру розмістили",
+             "на столі так, що точки А, К і D опинились на площині стола а.",
+             "Як розташована пряма NK відносно площини а?"});
+    q.picture("Image1", "SpS\\Q63.bmp", 796, 73, 283, 173);
+    pictures(q, optionFiles("O63"), QSize(243, 116), Lefts{2, 247, 491, 737, 983});
+}

@@ -1,0 +1,12 @@
+// Question 8: a derivative.
+#include "common.h"
+
+using namespace vzt;
+using namespace vzt::test7;
+
+VZT_QUESTION(W8, 7, 8, 138)
+{
+    lineAt(q, 1, 10, 32, "Знайдіть похідну функції");
+    q.picture("Image1", "SpS\\Q78.bmp", 345, 23, 183, 53, true);
+    pictures(q, "O78", QSize(224, 112), kExpressionLefts);
+}
