@@ -224,13 +224,14 @@ def _(q, pics):
 
 
 # ============================================================== question 8
-# Q58: f is the broken line through (−2; −1), (−1; 0), (1; 3), (3; 2),
-# (5; 0), g(x) = (x + 1)/2, both on [−2; 5]; they meet at x = −1 and x = 3.
+# Q58: f is the broken line through (−2; 1), (−1; 2), (1; 4), (3; 3),
+# (5; 1), g(x) = 2 + (x + 1)/4, both on [−2; 5]; they meet at x = −1 and
+# x = 3, above the axis, which keeps the numbers on it clear.
 # MM is the sign "≤": f(x) ≤ g(x) on [−2; −1] ∪ [3; 5] (O581). Wrong: [−1; 3]
 # (the other sign), (−∞; −1] ∪ [3; +∞) (the segment forgotten), [−2; −1) ∪
 # (3; 5] (the meeting points lost), [3; 5] (a piece lost).
-Q58_F = [(-2, -1), (-1, 0), (1, 3), (3, 2), (5, 0)]
-Q58_G = (x + 1) / 2
+Q58_F = [(-2, 1), (-1, 2), (1, 4), (3, 3), (5, 1)]
+Q58_G = 2 + (x + 1) / 4
 Q58_DOMAIN = (-2, 5)
 
 
@@ -248,8 +249,8 @@ PICTURES += [
           curves=[{"f": _broken(Q58_F), "domain": Q58_DOMAIN, "ends": ("closed", "closed")},
                   {"f": sp.lambdify(x, Q58_G, "numpy"), "domain": Q58_DOMAIN,
                    "ends": ("closed", "closed")}],
-          window=(-2.6, 5.6, -1.6, 3.6), grid=True, xticks="all",
-          texts=[(1.9, 3.2, "y=f(x)"), (4.3, 3.3, "y=g(x)")],
+          window=(-2.6, 5.6, -0.6, 4.6), grid=True, xticks="all",
+          texts=[(2.3, 4.2, "y=f(x)"), (4.3, 4.0, "y=g(x)")],
           # narrower than its 414 x 234 box: "X" stands over the box's top
           # right corner
           box=(368, 234), proportional=True,
@@ -329,7 +330,9 @@ def _(q, pics):
 # when −2 − a = 0: a = −2.
 Q511_F = x ** 3 / 8 + 1
 PICTURES.append(graph(
+    # the y axis unlabelled: its 1 would crowd A, whose ordinate the text gives
     "Q511.bmp", curves=[sp.lambdify(x, Q511_F, "numpy")], window=(-4, 4, -1.8, 3.6), grid=True,
+    yticks=[],
     points=[(0, 1, "A"), {"at": (-2, 1), "label": "B", "where": "nw"}],
     texts=[(2.9, 1.6, "y=f(x)")],
     box=(392, 227), proportional=True,
