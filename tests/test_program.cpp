@@ -280,6 +280,13 @@ private slots:
         QCOMPARE(seen, (QStringList{sheetName, QStringLiteral("TForm%1").arg(testInfo(test).questions[0].form), sheetName}));
         QCOMPARE(p.sheet(test)->model.errors, 0);
         QCOMPARE(p.sheet(test)->model.header, QStringLiteral("Час 0 сек."));
+        if (test == 10) {
+            // The key list holds the twenty keys of the key files, in order.
+            QByteArray keys;
+            for (int k = 1; k <= 20; ++k)
+                keys += keyBytes(10, k) + "\r\n";
+            QCOMPARE(readFile(kKeyList), keys);
+        }
         const QString log = fromCp1251(readFile(testInfo(test).logFile()));
         QCOMPARE(log, QStringLiteral("  \r\nРозпочато ") + dateText(started.date())
                           + QStringLiteral(" o 9:05:07  ВЗТ %1 Загальний час 0 сек. Помилок 0\r\n")

@@ -1,0 +1,13 @@
+// Question 18: the volume of a cylindrical tank.
+#include "common.h"
+
+using namespace vzt;
+using namespace vzt::test4;
+
+VZT_QUESTION(M18, 4, 18, 85)
+{
+    q.grid(Grid{});
+    lineAt(q, 2, 105, "дорівнює висоті і становить 10 м.");
+    lineAt(q, 1, 48, "Знайдіть об`єм нафтової цистерни, яка має форму циліндра, якщо її діаиетр");
+    pictures(q, files("O418", {1, 2, 3, 4, 5}), 330, QSize(163, 69), kWideBoxLefts);
+}

@@ -1,0 +1,13 @@
+// Question 20: simplifying an expression.
+#include "common.h"
+
+using namespace vzt;
+using namespace vzt::test8;
+
+VZT_QUESTION(Y20, 8, 20, 172)
+{
+    q.grid(Grid{});
+    lineAt(q, 1, 10, 56, "Спростіть вираз");
+    q.picture("Image1", "SpS\\Q820.bmp", 243, 3, 208, 121);
+    pictures(q, "O820", QSize(121, 98));
+}

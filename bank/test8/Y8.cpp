@@ -1,0 +1,13 @@
+// Question 8: expressing a variable from a formula.
+#include "common.h"
+
+using namespace vzt;
+using namespace vzt::test8;
+
+VZT_QUESTION(Y8, 8, 8, 159)
+{
+    q.grid(Grid{});
+    q.line(1, "Виразіть b, якщо");
+    q.picture("Image1", "SpS\\Q88.bmp", 243, 3, 143, 74);
+    pictures(q, "O88", QSize(143, 74));
+}
