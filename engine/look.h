@@ -14,6 +14,8 @@ namespace vzt {
 
 // How far bold text is struck again to the right, in pixels per 24 px of
 // font size (see setUpLook).
+// (The picture generator strikes the signs it draws inside question lines
+// the same way: BOLD_SHIFT_PER_24PX in tools/gen/vztgen/draw.py.)
 inline constexpr double kBoldShiftPer24Px = 1.2;
 
 // Registers the Tahoma faces, the window style (Fusion, with bold text that

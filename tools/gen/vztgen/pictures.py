@@ -164,7 +164,8 @@ class Formula(Picture):
             w, h = w * 2, h * 2
         raise PictureError("%s: the formula is too large" % self.name)
 
-    def image(self):
+    def _fitted(self):
+        """The rendering at the largest size up to the house size that fits."""
         size = self.fontsize
         img = self._render(size)
         if not _fits(img.size, self.box):
@@ -175,6 +176,22 @@ class Formula(Picture):
             while not _fits(img.size, self.box) and size > self.min_size:
                 size = max(self.min_size, size - 0.5)
                 img = self._render(size)
+        return size, img
+
+    def image(self):
+        size, img = self._fitted()
+        # A union of intervals too long for its box at the house size breaks
+        # after its "∪", the sign repeated on the next line (as a long
+        # expression is carried over by hand), where that lets it stay larger.
+        tex = self.tex
+        if size < self.fontsize - 1.5 and isinstance(tex, str) and tex.count(r"\cup") == 1:
+            left, right = tex.split(r"\cup")
+            self.tex = [left + r"\cup", r"\cup" + right]
+            broken = self._fitted()
+            if broken[0] > size + 1 and _fits(broken[1].size, self.box):
+                size, img = broken
+            else:
+                self.tex = tex
         self.used_size = size
         self.text_px = style.pt_to_px(size)
         return img
