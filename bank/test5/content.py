@@ -6,8 +6,9 @@ import numpy as np
 import sympy as sp
 from sympy.solvers.inequalities import solve_univariate_inequality
 
-from vztgen import BLUE, bare, check, expect, formula, graph, only_keyed, shared
-from vztgen.common import (elements, family, inline, keyed_value_only, meaning, number_option,
+from vztgen import BLUE, WINDOW, bare, check, drawing, expect, formula, graph, only_keyed, shared
+from vztgen import draw as d
+from vztgen.common import (TEXT_BASELINE, elements, family, inline, keyed_value_only, meaning, number_option,
                            roots, same, set_option, signed_numbers, text_value, variants)
 
 x = sp.Symbol("x", real=True)
@@ -235,16 +236,30 @@ Q58_G = 2 + (x + 1) / 4
 Q58_DOMAIN = (-2, 5)
 
 
+def _line_sign(ax, sign, w, h, label_top):
+    """A sign as the question line's blue bold text draws it, centred in a
+    w x h box on the baseline of a label whose top lies label_top px below
+    the box's top."""
+    renderer = ax.figure.canvas.get_renderer()
+    baseline = h - (label_top + TEXT_BASELINE)
+    t = d.text_px(ax, 0, baseline, sign, 24, color=BLUE, font=d.tahoma(bold=True))
+    (x0, _), (x1, _) = ax.transData.inverted().transform(
+        t.get_window_extent(renderer=renderer).get_points())
+    t.remove()
+    d.label_text(ax, (w - (x1 - x0)) / 2 - x0, baseline, sign)
+
+
 def _broken(points):
     xs, ys = zip(*points)
     return lambda t: np.interp(t, xs, ys)
 
 
 PICTURES += [
-    # 31 px of its 39 px box: the five blanks end 33 px into the box, where
-    # "g(x)" begins, and the picture's grey would hide the g
-    inline("MM.bmp", r"\leq", box=(31, 43), label_top=107, picture_top=103, meaning=sp.LessThan,
-           align="center", color=BLUE),
+    # the sign as the line's own bold text draws it; 31 px of its 39 px box:
+    # the five blanks end 33 px into the box, where "g(x)" begins, and the
+    # picture's grey would hide the g
+    drawing("MM.bmp", box=(31, 43), draw=lambda ax: _line_sign(ax, "\u2264", 31, 43, 107 - 103),
+            trim=False, paper=WINDOW, exact=(BLUE,), meaning=sp.LessThan),
     graph("Q58.bmp",
           curves=[{"f": _broken(Q58_F), "domain": Q58_DOMAIN, "ends": ("closed", "closed")},
                   {"f": sp.lambdify(x, Q58_G, "numpy"), "domain": Q58_DOMAIN,
