@@ -210,15 +210,33 @@ void Window::changeEvent(QEvent *e)
 {
     QDialog::changeEvent(e);
     // A window restored from maximized comes back no larger than the screen.
-    if (e->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState)
+    if (e->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState) {
+        settling_.start();
         QTimer::singleShot(0, this, &Window::keepOnScreen);
+    }
 }
 
 void Window::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
-    // Once shown, the window manager's frame is known.
-    if (normal_.isValid())
+    // The window manager reports its frame some time after the window is
+    // shown: until it has settled, each move or resize keeps the frame on
+    // the screen (later ones are the learner's own).
+    settling_.start();
+    QTimer::singleShot(0, this, &Window::keepOnScreen);
+}
+
+void Window::moveEvent(QMoveEvent *e)
+{
+    QDialog::moveEvent(e);
+    if (settling_.isValid() && settling_.elapsed() < 1000)
+        QTimer::singleShot(0, this, &Window::keepOnScreen);
+}
+
+void Window::resizeEvent(QResizeEvent *e)
+{
+    QDialog::resizeEvent(e);
+    if (settling_.isValid() && settling_.elapsed() < 1000)
         QTimer::singleShot(0, this, &Window::keepOnScreen);
 }
 

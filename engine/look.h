@@ -4,6 +4,7 @@
 #include "page.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFont>
 
 class QApplication;
@@ -56,6 +57,8 @@ protected:
     virtual void build(QWidget *content) = 0;
     void changeEvent(QEvent *e) override;
     void showEvent(QShowEvent *e) override;
+    void moveEvent(QMoveEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
 
 private:
     int number_;
@@ -63,6 +66,7 @@ private:
     QScrollArea *scroll_ = nullptr;
     QWidget *content_ = nullptr;
     QRect normal_;
+    QElapsedTimer settling_; // since the window was shown or restored
 };
 
 } // namespace vzt
