@@ -47,8 +47,7 @@ def _root(ax):
 def _pi(ax):
     # The box stands 1 px above the top of the text beside it, so that
     # text's baseline is row 20 of the box.
-    d.text_px(ax, 1, 21 - (TAHOMA_BASELINE + 1), "\u03c0", LABEL_PX, color=BLUE,
-              font=d.tahoma(bold=True))
+    d.label_text(ax, 1, 21 - (TAHOMA_BASELINE + 1), "\u03c0", LABEL_PX)
 
 
 def _title(ax):

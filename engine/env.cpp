@@ -28,6 +28,36 @@ QImage readPicture(const QString &name)
     return img;
 }
 
+QString twinPath(const QString &name)
+{
+    QString path = localPath(name);
+    if (path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))
+        path.chop(4);
+    return path + QStringLiteral("@2x.png");
+}
+
+namespace {
+int &twinCount()
+{
+    static int n = 0;
+    return n;
+}
+} // namespace
+
+int twinReads() { return twinCount(); }
+
+QImage readTwin(const QString &name, QSize size)
+{
+    ++twinCount();
+    QImageReader reader(twinPath(name), "png");
+    QImage img = reader.read();
+    if (img.isNull() || img.size() != 2 * size)
+        return QImage();
+    // as a plain 32-bit image: a PNG with a short palette reads as indexed,
+    // which the toolkit's smooth scaling does not take safely
+    return img.convertToFormat(QImage::Format_RGB32);
+}
+
 QImage FileEnv::picture(const QString &name)
 {
     const QString path = localPath(name);

@@ -24,6 +24,13 @@ private:
 // Reads a BMP picture; raises the toolkit-style "Cannot open file" error.
 QImage readPicture(const QString &name);
 
+// The twin of a picture for high-DPI screens: "SpS\x.bmp" -> "SpS/x@2x.png",
+// the same drawing at twice the size. A null image (never an error) when it
+// is missing, unreadable or not exactly twice `size`.
+QImage readTwin(const QString &name, QSize size);
+QString twinPath(const QString &name);
+int twinReads(); // how many twins were read (for tests)
+
 // Key file of question Q of test T and the Test 10 key list.
 QString keyFileName(int test, int question);
 inline const QString kKeyList = QStringLiteral("stt10.txt");

@@ -1,5 +1,7 @@
 #include "look.h"
 
+#include "env.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLabel>
@@ -89,6 +91,29 @@ void setUpLook(QApplication &app)
                  QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(qt);
     app.setFont(qfont(QStringLiteral("Tahoma"), 11));
+}
+
+QPixmap boxPixmap(const QImage &picture, const QString &file, QSize box, bool proportional,
+                  qreal dpr)
+{
+    if (picture.isNull())
+        return QPixmap();
+    const bool larger = picture.width() > box.width() || picture.height() > box.height();
+    QImage twin;
+    if (dpr > 1 && !file.isEmpty())
+        twin = readTwin(file, picture.size());
+    const int k = twin.isNull() ? 1 : 2;
+    const QImage &source = twin.isNull() ? picture : twin;
+    QImage shown;
+    if (proportional && larger) // the twin to twice the size the 1x picture takes
+        shown = source.scaled(picture.size().scaled(box, Qt::KeepAspectRatio) * k,
+                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    else
+        shown = source.copy(0, 0, std::min(source.width(), box.width() * k),
+                            std::min(source.height(), box.height() * k));
+    QPixmap p = QPixmap::fromImage(shown);
+    p.setDevicePixelRatio(k);
+    return p;
 }
 
 void showError(QWidget *parent, const QString &message)
@@ -210,15 +235,33 @@ void Window::changeEvent(QEvent *e)
 {
     QDialog::changeEvent(e);
     // A window restored from maximized comes back no larger than the screen.
-    if (e->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState)
+    if (e->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState) {
+        settling_.start();
         QTimer::singleShot(0, this, &Window::keepOnScreen);
+    }
 }
 
 void Window::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
-    // Once shown, the window manager's frame is known.
-    if (normal_.isValid())
+    // The window manager reports its frame some time after the window is
+    // shown: until it has settled, each move or resize keeps the frame on
+    // the screen (later ones are the learner's own).
+    settling_.start();
+    QTimer::singleShot(0, this, &Window::keepOnScreen);
+}
+
+void Window::moveEvent(QMoveEvent *e)
+{
+    QDialog::moveEvent(e);
+    if (settling_.isValid() && settling_.elapsed() < 1000)
+        QTimer::singleShot(0, this, &Window::keepOnScreen);
+}
+
+void Window::resizeEvent(QResizeEvent *e)
+{
+    QDialog::resizeEvent(e);
+    if (settling_.isValid() && settling_.elapsed() < 1000)
         QTimer::singleShot(0, this, &Window::keepOnScreen);
 }
 

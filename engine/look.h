@@ -4,6 +4,7 @@
 #include "page.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFont>
 
 class QApplication;
@@ -14,12 +15,22 @@ namespace vzt {
 
 // How far bold text is struck again to the right, in pixels per 24 px of
 // font size (see setUpLook).
+// (The picture generator strikes the signs it draws inside question lines
+// the same way: BOLD_SHIFT_PER_24PX in tools/gen/vztgen/draw.py.)
 inline constexpr double kBoldShiftPer24Px = 1.2;
 
 // Registers the Tahoma faces, the window style (Fusion, with bold text that
 // reads bold) and the Ukrainian Qt texts.
 void setUpLook(QApplication &app);
 QFont qfont(const Font &f);
+// What a picture box shows of `picture` (read from `file`) in a box of
+// `box`: the picture from the top-left, clipped to the box, or scaled down
+// with its proportions kept where the box is proportional. On a screen of
+// device pixel ratio `dpr` above 1 it is drawn from the picture's 2x twin
+// where there is one; every logical size and position stays the same.
+QPixmap boxPixmap(const QImage &picture, const QString &file, QSize box, bool proportional,
+                  qreal dpr);
+
 // A reported error in a message box, in a readable size.
 inline constexpr int kMessagePx = 18;
 void showError(QWidget *parent, const QString &message);
@@ -54,6 +65,8 @@ protected:
     virtual void build(QWidget *content) = 0;
     void changeEvent(QEvent *e) override;
     void showEvent(QShowEvent *e) override;
+    void moveEvent(QMoveEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
 
 private:
     int number_;
@@ -61,6 +74,7 @@ private:
     QScrollArea *scroll_ = nullptr;
     QWidget *content_ = nullptr;
     QRect normal_;
+    QElapsedTimer settling_; // since the window was shown or restored
 };
 
 } // namespace vzt

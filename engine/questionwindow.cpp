@@ -14,20 +14,6 @@ void QuestionWindow::build(QWidget *content)
     renderPage(page, content, this);
 }
 
-namespace {
-QPixmap boxPixmap(const ImageItem &img)
-{
-    if (img.picture.isNull())
-        return QPixmap();
-    QImage pic = img.picture;
-    if (img.proportional && (pic.width() > img.width || pic.height() > img.height))
-        pic = pic.scaled(img.width, img.height, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    else
-        pic = pic.copy(0, 0, std::min(pic.width(), img.width), std::min(pic.height(), img.height));
-    return QPixmap::fromImage(pic);
-}
-} // namespace
-
 void renderPage(const Page &page, QWidget *content, QDialog *window)
 {
     // Pictures stand over the labels: a picture may cover a place holder
@@ -41,7 +27,8 @@ void renderPage(const Page &page, QWidget *content, QDialog *window)
         box->setObjectName(img.name);
         box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         box->setGeometry(img.left, img.top, img.width, img.height);
-        box->setPixmap(boxPixmap(img));
+        box->setPixmap(boxPixmap(img.picture, img.file, QSize(img.width, img.height),
+                                 img.proportional, content->devicePixelRatioF()));
         box->setVisible(img.visible);
     }
     auto *x = new QPushButton(QStringLiteral("X"), content);

@@ -9,38 +9,40 @@
 
 namespace vzt {
 
+namespace {
+const QString kTitle = QStringLiteral("SpS/title.bmp");
+const QString kEmblem = QStringLiteral("SpS/virlan0.bmp");
+} // namespace
+
 MainMenu::MainMenu(QWidget *parent) : Window(1, parent) {}
 
 void MainMenu::create()
 {
-    title = readPicture(QStringLiteral("SpS/title.bmp"));
-    emblemRight = readPicture(QStringLiteral("SpS/virlan0.bmp"));
-    emblemLeft = readPicture(QStringLiteral("SpS/virlan0.bmp"));
+    title = readPicture(kTitle);
+    emblemRight = readPicture(kEmblem);
+    emblemLeft = readPicture(kEmblem);
     catalogueCaption = QStringLiteral("Проект Вірлан");
 }
 
 namespace {
-QLabel *pictureBox(QWidget *parent, const QString &name, const QImage &img, QRect r)
+// A proportional picture box.
+QLabel *pictureBox(QWidget *parent, const QString &name, const QImage &img, const QString &file,
+                   QRect r)
 {
     auto *box = new QLabel(parent);
     box->setObjectName(name);
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     box->setGeometry(r);
-    if (!img.isNull()) {
-        QImage shown = img;
-        if (img.width() > r.width() || img.height() > r.height())
-            shown = img.scaled(r.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        box->setPixmap(QPixmap::fromImage(shown));
-    }
+    box->setPixmap(boxPixmap(img, file, r.size(), true, parent->devicePixelRatioF()));
     return box;
 }
 } // namespace
 
 void MainMenu::build(QWidget *c)
 {
-    pictureBox(c, QStringLiteral("Image1"), title, QRect(0, 0, 1140, 538));
-    pictureBox(c, QStringLiteral("Image3"), emblemLeft, QRect(16, 553, 60, 75));
-    pictureBox(c, QStringLiteral("Image2"), emblemRight, QRect(392, 553, 60, 75));
+    pictureBox(c, QStringLiteral("Image1"), title, kTitle, QRect(0, 0, 1140, 538));
+    pictureBox(c, QStringLiteral("Image3"), emblemLeft, kEmblem, QRect(16, 553, 60, 75));
+    pictureBox(c, QStringLiteral("Image2"), emblemRight, kEmblem, QRect(392, 553, 60, 75));
 
     for (int k = 1; k <= 10; ++k) {
         auto *b = new QPushButton(QStringLiteral("Test%1").arg(k), c);

@@ -7,7 +7,7 @@ from fractions import Fraction
 
 import sympy as sp
 
-from vztgen import (INK, TINT, WINDOW, Figure, Table, bare, check, drawing, expect, figure, formula,
+from vztgen import (INK, TINT, WINDOW, Table, bare, check, drawing, expect, figure, formula,
                     graph, oblique, only_keyed, shared)
 from vztgen import draw as d
 from vztgen.common import numbers, variants
@@ -339,21 +339,9 @@ def _(q, pics):
 O18_D = {"O181.bmp": 6, "O182.bmp": 5, "O183.bmp": 4.4, "O184.bmp": 3, "O185.bmp": 1.5}
 
 
-class SameScaleFigure(Figure):
-    """A figure drawn at a fixed number of pixels per unit, so that the five
-    options of a question show their circles at one scale."""
-
-    def __init__(self, *args, px_per_unit, **kw):
-        super().__init__(*args, **kw)
-        self.px_per_unit = px_per_unit
-
-    def image(self):
-        return self._draw(self.px_per_unit)
-
-
 def circles(name, apart):
     # Radii 4 and 1: the widest picture (6 apart) spans 11 units of the 168 px box.
-    return SameScaleFigure(
+    return figure(
         name,
         points={"_O1": (0, 0), "_O2": (apart, 0)},
         dots=["_O1", "_O2"],

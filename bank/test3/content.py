@@ -616,7 +616,7 @@ PICTURES += [
              curves=[{"f": sp.lambdify(x, 2 / x, "numpy"), "domain": (-5, -0.45)},
                      {"f": sp.lambdify(x, 2 / x, "numpy"), "domain": (0.45, 5)}]),
     _graph19("O1934.bmp", "y=2^x", 2 ** x, 2 ** x, (-4, 3, -1, 6), (-2.4, 2.5)),
-    _graph19("O1935.bmp", "y=|x-2|", sp.Abs(x + 2), sp.Abs(x - 2), (-6, 3, -1, 5),
+    _graph19("O1935.bmp", r"y=\left|x-2\right|", sp.Abs(x + 2), sp.Abs(x - 2), (-6, 3, -1, 5),
              (-4.2, 4.3)),
 ]
 

@@ -42,7 +42,7 @@ def _sign(name, box, text, baseline, centre, meaning, arrow=False):
     """A sign in the question text's blue and font (Tahoma 24 px bold) on the
     window's grey, its baseline on row `baseline` of its box, centred on
     column `centre`; `arrow` draws a vector arrow over it. Like the labels'
-    bold text, it is struck again 0.6 and 1.2 px to the right."""
+    bold text, it is struck again a fraction of a pixel to the right."""
     w, h = box
 
     def draw(ax):
@@ -50,11 +50,9 @@ def _sign(name, box, text, baseline, centre, meaning, arrow=False):
         to_box = ax.transData.inverted()
         t = d.text_px(ax, 0, h - baseline, text, LABEL_PX, color=BLUE, font=d.tahoma(bold=True))
         (x0, _), (x1, _) = to_box.transform(t.get_window_extent(renderer=renderer).get_points())
+        t.remove()
         left = centre - (x1 - x0) / 2
-        t.set_x(left - x0)
-        for dx in (0.6, 1.2):
-            d.text_px(ax, left - x0 + dx, h - baseline, text, LABEL_PX, color=BLUE,
-                      font=d.tahoma(bold=True))
+        d.label_text(ax, left - x0, h - baseline, text, LABEL_PX)
         if arrow:
             y = h - baseline + 22.5
             d.line(ax, [(left + 1, y), (left + x1 - x0 - 7, y)], color=BLUE, width=1.4)

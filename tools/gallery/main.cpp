@@ -1,4 +1,4 @@
-// vzt-gallery --seed S --out DIR
+// vzt-gallery --seed S --out DIR [--only 4,5] [--scale 2]
 // Runs the trainer's start-up in the current working folder with every answer
 // sheet seeding the generator with S, then writes one PNG per window
 // (DIR/TForm4.png ...) and DIR/bank.json describing every question window.
@@ -59,6 +59,11 @@ QJsonObject describe(Window *w)
 
 int main(int argc, char **argv)
 {
+    // --scale K renders the windows at device pixel ratio K, as a high-DPI
+    // screen shows them; the toolkit takes it before it starts.
+    for (int i = 1; i + 1 < argc; ++i)
+        if (QByteArray(argv[i]) == "--scale")
+            qputenv("QT_SCALE_FACTOR", argv[i + 1]);
     QApplication app(argc, argv);
     setUpLook(app);
     QCommandLineParser cli;
@@ -66,6 +71,7 @@ int main(int argc, char **argv)
     cli.addOption({"seed", "Seed every answer sheet gives the generator.", "S", "1"});
     cli.addOption({"out", "Folder for the PNG files and bank.json.", "DIR", "gallery"});
     cli.addOption({"only", "Only these windows (comma-separated class numbers).", "LIST"});
+    cli.addOption({"scale", "Device pixel ratio to render at (2: a 4K screen at 200 %).", "K", "1"});
     cli.process(app);
 
     const quint32 seed = cli.value("seed").toUInt();

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Writes every picture (DIR/SpS/*.bmp) and table (DIR/Ida/*.txt) that the
-content modules describe: data/shared.py and bank/test*/content.py.
+"""Writes every picture (DIR/SpS/*.bmp, with its twin for high-DPI screens
+DIR/SpS/*@2x.png) and table (DIR/Ida/*.txt) that the content modules
+describe: data/shared.py and bank/test*/content.py.
 
     /usr/bin/python3 tools/gen/generate.py --out build/run [--jobs 2]
                      [--only N1.bmp,VZT_1.txt] [--preview DIR]
@@ -23,6 +24,15 @@ from vztgen import loader  # noqa: E402
 from vztgen.tables import write_if_changed  # noqa: E402
 
 CONTENT = None
+# The 2x twin, averaged down to the BMP's size, differs from the BMP by
+# anti-aliasing only (at most about 23 in the bank); a different or shifted
+# drawing differs by more.
+TWIN_DIFFERENCE_MAX = 40.0
+
+
+def twin_name(name):
+    """"O51.bmp" -> "O51@2x.png"."""
+    return name[:-len(".bmp")] + "@2x.png"
 
 
 def _task(job):
@@ -31,8 +41,9 @@ def _task(job):
         if kind == "pic":
             p = CONTENT.pictures[i]
             data = p.bmp()
+            twin = p.png2x()
             return kind, i, True, (data, p.size, p.scale, getattr(p, "used_size", None),
-                                   getattr(p, "crossings", []))
+                                   getattr(p, "crossings", []), twin, p.twin_difference)
         t = CONTENT.tables[i]
         return kind, i, True, (t.text(), len(t.generate()))
     except Exception:
@@ -82,7 +93,7 @@ def main(argv=None):
     (out / "SpS").mkdir(parents=True, exist_ok=True)
     (out / "Ida").mkdir(parents=True, exist_ok=True)
     failures, notes = [], []
-    written = rewritten = size = rows = 0
+    written = rewritten = size = rows = twins = twin_bytes = 0
     for kind, i, ok, value in results:
         if not ok:
             what = CONTENT.pictures[i] if kind == "pic" else CONTENT.tables[i]
@@ -102,6 +113,14 @@ def main(argv=None):
             if value[4]:
                 notes.append("%s: a curve runs under %s (kept legible by a halo)"
                              % (p.name, ", ".join(value[4])))
+            if value[6] > TWIN_DIFFERENCE_MAX:
+                failures.append("%s (from %s): its 2x twin differs from it by %.1f (at most %.1f)"
+                                % (p.name, p.module, value[6], TWIN_DIFFERENCE_MAX))
+                continue
+            changed, nbytes = write_if_changed(out / "SpS" / twin_name(p.name), value[5])
+            twins += 1
+            twin_bytes += nbytes
+            rewritten += changed
             if args.preview:
                 from vztgen.render import read_bmp
                 img = read_bmp(data)
@@ -124,7 +143,8 @@ def main(argv=None):
 
     removed = []
     if not only:
-        known_pics = {p.name for p in CONTENT.pictures}
+        known_pics = {p.name for p in CONTENT.pictures} | {twin_name(p.name)
+                                                            for p in CONTENT.pictures}
         known_tabs = {t.file for t in CONTENT.tables}
         for f in sorted((out / "SpS").glob("*")):
             if f.is_file() and f.name not in known_pics:
@@ -140,10 +160,11 @@ def main(argv=None):
     for line in removed:
         print("  removed (no description): " + line)
     npics = sum(1 for r in results if r[0] == "pic")
-    print("generate: %d pictures, %d tables (%d rows) from %d modules; %d rewritten; %.1f MB; "
-          "%.1f s with %d process%s"
-          % (npics, written - npics, rows, len(CONTENT.modules), rewritten, size / 1e6,
-             time.monotonic() - t0, n, "es" if n > 1 else ""))
+    print("generate: %d pictures (and %d 2x twins, %.1f MB), %d tables (%d rows) from %d "
+          "modules; %d rewritten; %.1f MB; %.1f s with %d process%s"
+          % (npics, twins, twin_bytes / 1e6, written - npics, rows, len(CONTENT.modules),
+             rewritten, (size + twin_bytes) / 1e6, time.monotonic() - t0, n,
+             "es" if n > 1 else ""))
     return 0
 
 

@@ -31,6 +31,23 @@ def text_px(ax, x, y, s, px, color=style.INK, font=None, **kw):
     return ax.text(x, y, s, fontsize=style.px_to_pt(px), color=color, **kw)
 
 
+# Bold label text is struck again this far to the right, in pixels per 24 px
+# of size (as the program draws its bold labels), so that the strokes are as
+# heavy as those of a bold face.
+BOLD_SHIFT_PER_24PX = 1.2
+
+
+def label_text(ax, x, y, s, px=24, color=style.BLUE, **kw):
+    """Text exactly as a bold question label draws it: Tahoma bold of px
+    pixels, struck again a fraction of a pixel to the right. Returns the
+    first text artist (its extent is the text's)."""
+    shift = BOLD_SHIFT_PER_24PX * px / 24.0
+    first = text_px(ax, x, y, s, px, color=color, font=tahoma(bold=True), **kw)
+    for dx in (shift / 2, shift):
+        text_px(ax, x + dx, y, s, px, color=color, font=tahoma(bold=True), **kw)
+    return first
+
+
 def line(ax, pts, color=style.INK, width=style.LINE_PT, dashed=False, **kw):
     xs, ys = zip(*pts)
     return ax.plot(xs, ys, color=color, lw=width, ls=(0, (4, 3)) if dashed else "-", **kw)[0]

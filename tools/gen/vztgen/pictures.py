@@ -104,9 +104,27 @@ class Picture:
     def image(self):
         raise NotImplementedError
 
+    def _replay(self):
+        """Draws the final rendering of image() again (at the scale set by
+        render.at_scale)."""
+        raise NotImplementedError
+
+    def png2x(self):
+        """The twin for high-DPI screens, as PNG bytes: the same drawing as
+        the BMP of bmp() (which must come first), at twice its size."""
+        one = self._last
+        with render.at_scale(2, one.info.get("trim")):
+            two = self._replay()
+        if two.size != (2 * one.width, 2 * one.height):
+            raise PictureError("%s: the 2x rendering is %dx%d, not twice %dx%d"
+                               % (self.name, two.width, two.height, one.width, one.height))
+        self.twin_difference = render.difference(one, two)
+        return render.encode_png(two, self.paper, self.exact)
+
     def bmp(self):
         """The picture as BMP bytes; raises PictureError when it does not fit."""
         img = self.image()
+        self._last = img
         self.size = img.size
         if not _fits(img.size, self.box):
             if not self.proportional:
@@ -146,25 +164,38 @@ class Formula(Picture):
         lines = self.tex if isinstance(self.tex, (list, tuple)) else [self.tex]
         return "\n".join(l if "$" in l else "$%s$" % l for l in lines)
 
+    def _draw_text(self, size, w, h):
+        fig, ax = canvas(w, h, self.paper)
+        ax.text(30, h / 2, self._text(), fontsize=size, color=self.color, ha="left",
+                va="center", linespacing=self.linespacing, multialignment="left")
+        return to_image(fig)
+
     def _render(self, size):
         text = self._text()
         n = text.count("\n") + 1
         w = int(max(300, len(text) * style.pt_to_px(size) * 0.9 + 100))
         h = int(n * style.pt_to_px(size) * 4 + 100)
         for _ in range(4):
-            fig, ax = canvas(w, h, self.paper)
-            ax.text(30, h / 2, text, fontsize=size, color=self.color, ha="left", va="center",
-                    linespacing=self.linespacing, multialignment="left")
-            img = to_image(fig)
+            img = self._draw_text(size, w, h)
             bb = ink_bbox(img, self.paper)
             if bb is None:
                 raise PictureError("%s: the formula draws nothing" % self.name)
             if bb[0] > 2 and bb[1] > 2 and bb[2] < w - 2 and bb[3] < h - 2:
+                self._final = (size, w, h, self.tex)
                 return trim(img, self.paper)
             w, h = w * 2, h * 2
         raise PictureError("%s: the formula is too large" % self.name)
 
-    def image(self):
+    def _replay(self):
+        size, w, h, tex = self._final
+        kept, self.tex = self.tex, tex
+        try:
+            return trim(self._draw_text(size, w, h), self.paper)
+        finally:
+            self.tex = kept
+
+    def _fitted(self):
+        """The rendering at the largest size up to the house size that fits."""
         size = self.fontsize
         img = self._render(size)
         if not _fits(img.size, self.box):
@@ -175,6 +206,24 @@ class Formula(Picture):
             while not _fits(img.size, self.box) and size > self.min_size:
                 size = max(self.min_size, size - 0.5)
                 img = self._render(size)
+        return size, img
+
+    def image(self):
+        size, img = self._fitted()
+        # A union of intervals too long for its box at the house size breaks
+        # after its "∪", the sign repeated on the next line (as a long
+        # expression is carried over by hand), where that lets it stay larger.
+        tex = self.tex
+        if size < self.fontsize - 1.5 and isinstance(tex, str) and tex.count(r"\cup") == 1:
+            left, right = tex.split(r"\cup")
+            self.tex = [left + r"\cup", r"\cup" + right]
+            chosen = self._final
+            broken = self._fitted()
+            if broken[0] > size + 1 and _fits(broken[1].size, self.box):
+                size, img = broken
+            else:
+                self.tex = tex
+                self._final = chosen
         self.used_size = size
         self.text_px = style.pt_to_px(size)
         return img
@@ -192,12 +241,14 @@ def _dot(ax, p, color, open_=False, d=style.DOT_PX, zorder=6):
 
 
 def _text_size(ax, text, size):
-    """Width and height in pixels of a text as drawn."""
+    """Width and height of a text as drawn, in box pixels (the drawing's
+    data units, whatever the scale it is drawn at)."""
     t = ax.text(0, 0, text, fontsize=size)
     r = ax.figure.canvas.get_renderer()
-    bb = t.get_window_extent(renderer=r)
+    (x0, y0), (x1, y1) = ax.transData.inverted().transform(t.get_window_extent(renderer=r)
+                                                           .get_points())
     t.remove()
-    return bb.width, bb.height
+    return x1 - x0, y1 - y0
 
 
 def _halo(paper):
@@ -512,13 +563,19 @@ class Graph(Picture):
         sy = (bh - 2 * style.MARGIN - pad) / (y1 - y0)
         if self.equal:
             s = min(sx, sy)
-            _, img = _fit_loop(lambda k: self._draw((k, k)), self.box, s, (x1 - x0, y1 - y0))
+            best, img = _fit_loop(lambda k: self._draw((k, k)), self.box, s, (x1 - x0, y1 - y0))
+            self._final = (best, best)
             return img
         # independent scales: fit x first, then y
         ratio = sy / sx
-        _, img = _fit_loop(lambda k: self._draw((k, k * ratio)), self.box, sx,
+        best, img = _fit_loop(lambda k: self._draw((k, k * ratio)), self.box, sx,
                            (x1 - x0, (y1 - y0) * ratio))
+        self._final = (best, best * ratio)
         return img
+
+
+    def _replay(self):
+        return self._draw(self._final)
 
 
 # --------------------------------------------------------------------------- figure
@@ -546,8 +603,10 @@ class Figure(Picture):
     def __init__(self, name, points, segments=(), hidden=(), box=(200, 200), meaning=None,
                  labels=None, where=None, dots=None, right_angles=(), angles=(), circles=(),
                  arcs=(), ellipses=(), ticks=(), fills=(), texts=(), extra=None,
-                 color=style.INK, proportional=False, paper=None, size=None, min_scale=None):
+                 color=style.INK, proportional=False, paper=None, size=None, min_scale=None,
+                 px_per_unit=None):
         super().__init__(name, box, meaning, proportional, paper, min_scale)
+        self.px_per_unit = px_per_unit
         self.points = {k: (float(v[0]), float(v[1])) for k, v in points.items()}
         self.segments = [tuple(s) for s in segments]
         self.hidden = [tuple(s) for s in hidden]
@@ -726,6 +785,10 @@ class Figure(Picture):
         return trim(to_image(fig), self.paper)
 
     def image(self):
+        if self.px_per_unit:
+            # a fixed scale, so that figures shown side by side match
+            self._final = self.px_per_unit
+            return self._draw(self._final)
         x0, x1, y0, y1 = self._extent()
         dx, dy = x1 - x0, y1 - y0
         bw, bh = self.box
@@ -737,8 +800,11 @@ class Figure(Picture):
             cand.append((bh - 2 * style.MARGIN - pad) / dy)
         if not cand:
             raise PictureError("%s: the figure has no extent" % self.name)
-        _, img = _fit_loop(self._draw, self.box, min(cand), (dx, dy))
+        self._final, img = _fit_loop(self._draw, self.box, min(cand), (dx, dy))
         return img
+
+    def _replay(self):
+        return self._draw(self._final)
 
 
 # --------------------------------------------------------------------------- drawing
@@ -765,6 +831,9 @@ class Drawing(Picture):
         if self.trim:
             img = trim(img, self.paper)
         return img
+
+    def _replay(self):
+        return self.image()
 
 
 class SharedRef:

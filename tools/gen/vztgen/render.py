@@ -1,4 +1,6 @@
 """Canvas, trimming and the BMP writer shared by all picture kinds."""
+import contextlib
+import io
 import struct
 
 import numpy as np
@@ -10,10 +12,33 @@ from matplotlib.figure import Figure
 from matplotlib.lines import Line2D
 from matplotlib.patches import Polygon
 from matplotlib.text import Text
-from matplotlib.transforms import IdentityTransform
+from matplotlib.transforms import Affine2D, IdentityTransform
 from PIL import Image
 
 from . import style
+
+
+class _Scale:
+    """The scale a picture is being drawn at: 1 for the BMP the program is
+    specified to load, 2 for its twin for high-DPI screens. At 2 the same
+    drawing is replayed with every box pixel twice as many device pixels
+    (text and line widths, given in points, follow the resolution), and it
+    is cut to exactly twice the region that the 1x rendering kept."""
+    k = 1
+    trim_box = None   # (left, top, right, bottom) the 1x rendering kept
+
+
+SCALE = _Scale()
+
+
+@contextlib.contextmanager
+def at_scale(k, trim_box):
+    old = (SCALE.k, SCALE.trim_box)
+    SCALE.k, SCALE.trim_box = k, trim_box
+    try:
+        yield
+    finally:
+        SCALE.k, SCALE.trim_box = old
 
 
 def rgb255(colour):
@@ -30,7 +55,7 @@ class PixelAxes:
     def __init__(self, fig, width, height):
         self.figure = fig
         self.width, self.height = width, height
-        self.transData = IdentityTransform()
+        self.transData = IdentityTransform() if SCALE.k == 1 else Affine2D().scale(SCALE.k)
         self.lines = []
         self.texts = []
         self.patches = []
@@ -117,8 +142,10 @@ class PixelAxes:
 def canvas(width, height, paper):
     """A figure of width x height pixels and its PixelAxes: data coordinates
     are pixels, origin bottom-left, y upwards."""
-    fig = Figure(figsize=(width / style.DPI, height / style.DPI), dpi=style.DPI,
-                 facecolor=paper)
+    # (a hair over the size: the canvas rounds its pixels down, and 0.58 inch
+    # at 100 dpi would give 57)
+    fig = Figure(figsize=((width + 1e-3) / style.DPI, (height + 1e-3) / style.DPI),
+                 dpi=style.DPI * SCALE.k, facecolor=paper)
     FigureCanvasAgg(fig)
     return fig, PixelAxes(fig, width, height)
 
@@ -142,13 +169,23 @@ def ink_bbox(img, paper):
 
 
 def trim(img, paper, margin=style.MARGIN):
-    box = ink_bbox(img, paper)
-    if box is None:
-        raise ValueError("the picture is empty")
+    """The drawing cut to its ink with a margin. The region kept is noted in
+    the image's info["trim"]; at scale 2 exactly twice that region is kept."""
+    k = SCALE.k
+    if k == 1:
+        box = ink_bbox(img, paper)
+        if box is None:
+            raise ValueError("the picture is empty")
+    else:
+        if SCALE.trim_box is None:
+            raise ValueError("a 2x rendering needs the region its 1x rendering kept")
+        box = tuple(k * v for v in SCALE.trim_box)
     l, t, r, b = box
-    w, h = img.size
-    out = Image.new("RGB", (r - l + 2 * margin, b - t + 2 * margin), rgb255(paper))
-    out.paste(img.crop((l, t, r, b)), (margin, margin))
+    m = k * margin
+    out = Image.new("RGB", (r - l + 2 * m, b - t + 2 * m), rgb255(paper))
+    out.paste(img.crop((l, t, r, b)), (m, m))
+    if k == 1:
+        out.info["trim"] = box
     return out
 
 
@@ -204,9 +241,30 @@ def encode(img, paper, exact=()):
     return bmp_bytes(idx, palette)
 
 
+def difference(one, two):
+    """How far the 2x rendering, averaged down to the 1x size, is from the
+    1x rendering: the mean absolute difference of the colour values (0 for
+    the same picture; a shifted or different drawing gives tens)."""
+    a = np.asarray(one.convert("RGB"), dtype=np.float64)
+    b = np.asarray(two.convert("RGB"), dtype=np.float64)
+    h, w = a.shape[:2]
+    b = b[:2 * h, :2 * w].reshape(h, 2, w, 2, 3).mean(axis=(1, 3))
+    return float(np.abs(a - b).mean())
+
+
+def encode_png(img, paper, exact=()):
+    """The 2x twin: the same 16-colour palette treatment, as a PNG (no
+    timestamp or other varying chunk: the same picture gives the same bytes)."""
+    idx, palette = quantize(img, paper, exact)
+    out = Image.fromarray(idx, "P")
+    out.putpalette([c for rgb in palette for c in rgb])
+    buf = io.BytesIO()
+    out.save(buf, format="PNG", optimize=True)
+    return buf.getvalue()
+
+
 def read_bmp(path_or_bytes):
     """The picture as an RGB image (for checks and tests)."""
-    import io
     if isinstance(path_or_bytes, (bytes, bytearray)):
         return Image.open(io.BytesIO(path_or_bytes)).convert("RGB")
     with Image.open(path_or_bytes) as im:

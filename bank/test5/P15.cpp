@@ -1,0 +1,18 @@
+// Question 15: the shorter diagonal of a parallelogram; the first side's
+// length is a picture over the thirteen blanks of line 1.
+#include "common.h"
+
+using namespace vzt;
+using namespace vzt::test5;
+
+VZT_QUESTION(P15, 5, 15, 103)
+{
+    lineAt(q, 1, 19,
+           "Гострий кут паралелограма становить 45°, a його сторони дорівнюють"
+               + QString(13, QLatin1Char(' ')) + "см");
+    lineAt(q, 2, 51, "і 4 см. Обчисліть довжину меншої діагоналі паралелограма.");
+    q.picture("Image1", "SpS\\O4133s.bmp", 915, 10, 84, 45);
+    pictures(q, {"SpS\\O4133.bmp", "SpS\\O5152.bmp", "SpS\\O5153.bmp", "SpS\\O5154.bmp",
+                 "SpS\\O5155.bmp"},
+             QSize(94, 68), 15);
+}
