@@ -272,20 +272,15 @@ Q99_CONDITION = (a < b, b < 0)
 
 
 def _q99(ax):
-    # the condition in the formulas' style, the words in the question text's
-    # font and colour (struck again 0.6 and 1.2 px to the right, as the
-    # window strikes its bold labels), wrapped to the box; the first line
-    # stands on the baseline of "Якщо" (label top 16), the second 32 px under it
+    # the condition in the formulas' style, the words as the bold question
+    # text draws them, wrapped to the box; the first line stands on the
+    # baseline of "Якщо" (label top 16), the second 32 px under it
     w, h = 343, 68
     base = h - (16 + TEXT_BASELINE - 10)
     renderer = ax.figure.canvas.get_renderer()
 
     def right_end(artist):
         return ax.transData.inverted().transform(artist.get_window_extent(renderer))[1][0]
-
-    def words(x0, y0, text):
-        return [d.text_px(ax, x0 + dx, y0, text, 24, color=BLUE, font=d.tahoma(bold=True))
-                for dx in (0, 0.6, 1.2)][-1]
 
     at = right_end(d.text(ax, 1, base, "$a<b<0$")) + 1
     line = ","
@@ -296,9 +291,9 @@ def _q99(ax):
         if fits:
             line += " " + word
         else:
-            words(at, base, line)
+            d.label_text(ax, at, base, line)
             at, base, line = 1, base - 32, word
-    words(at, base, line)
+    d.label_text(ax, at, base, line)
     expect(base > 5, "Q99: the question fits two lines")
 
 
