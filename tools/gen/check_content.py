@@ -6,9 +6,9 @@
 (a) every table in RUN/Ida is re-read and each row checked by its relation;
 (b) every @check of the content modules runs on all dumped variants of its
     question;
-(c) every picture the dump names exists in RUN/SpS (exact case) and has a
-    description, and the five option pictures of each variant are five
-    different images;
+(c) every picture the dump names exists in RUN/SpS (exact case), has a
+    description and its 2x twin of twice its size, and the five option
+    pictures of each variant are five different images;
 (d) one line per table and per question says what was checked.
 Exit status 1 on any breach, which is printed.
 """
@@ -24,6 +24,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 from vztgen import loader  # noqa: E402
 from vztgen.pictures import bare  # noqa: E402
+from PIL import Image  # noqa: E402
 from vztgen.render import read_bmp  # noqa: E402
 
 
@@ -34,9 +35,22 @@ class Images:
         self.folder = Path(folder)
         self.names = {p.name for p in self.folder.glob("*") if p.is_file()}
         self._digest = {}
+        self._twin = {}
 
     def exists(self, name):
         return bare(name) in self.names
+
+    def twin_fits(self, name):
+        """The picture's 2x twin (X@2x.png) exists and is twice its size."""
+        n = bare(name)
+        if n not in self._twin:
+            twin = n[:-len(".bmp")] + "@2x.png"
+            ok = twin in self.names
+            if ok:
+                with Image.open(self.folder / twin) as t, Image.open(self.folder / n) as one:
+                    ok = t.size == (2 * one.width, 2 * one.height)
+            self._twin[n] = ok
+        return self._twin[n]
 
     def digest(self, name):
         n = bare(name)
@@ -117,6 +131,9 @@ def main(argv=None):
                        % (unit, name, run / "SpS"))
             elif name not in content.pics:
                 breach("%s: picture %s has no description" % (unit, name))
+            elif not images.twin_fits(name):
+                breach("%s: picture %s has no 2x twin of twice its size in %s"
+                       % (unit, name, run / "SpS"))
         picture_notes[unit] = (len(named), option_sets)
 
     # (b) the checks
