@@ -301,7 +301,7 @@ PICTURES.append(drawing("Q99.bmp", box=(343, 68), draw=_q99, trim=False, paper=W
                         exact=(INK, BLUE), meaning=Q99_CONDITION))
 PICTURES += options("O99", [(r"a^2>b^2", a ** 2 > b ** 2),
                             (r"\dfrac{1}{a}<\dfrac{1}{b}", 1 / a < 1 / b),
-                            (r"|a|<|b|", sp.Abs(a) < sp.Abs(b)), (r"a^3>b^3", a ** 3 > b ** 3),
+                            (r"\left|a\right|<\left|b\right|", sp.Abs(a) < sp.Abs(b)), (r"a^3>b^3", a ** 3 > b ** 3),
                             (r"-a<-b", -a < -b)], box=(188, 68), baseline=38)
 
 
