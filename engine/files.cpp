@@ -6,6 +6,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <unistd.h>
+
 namespace vzt {
 
 QString localPath(const QString &name)
@@ -43,10 +45,17 @@ void appendToExisting(const QString &name, const QByteArray &bytes)
     QFile f(localPath(name));
     if (!f.exists())
         throw Error(kFileNotFound, name);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         throw Error(QStringLiteral("File access denied"), name);
-    if (f.write(bytes) != bytes.size() || !f.flush())
+    // The whole entry goes out in one write and reaches the disk before it
+    // counts as written. A write that fails part-way (a full disk, a size
+    // limit, an I/O error) is cut back to the file's earlier length, so the
+    // file keeps every earlier byte and never holds half an entry.
+    const qint64 before = f.size();
+    if (f.write(bytes) != bytes.size() || ::fsync(f.handle()) != 0) {
+        f.resize(before);
         throw Error(QStringLiteral("Disk write error"), name);
+    }
 }
 
 QByteArray toCp1251(const QString &text)

@@ -10,7 +10,7 @@ namespace vzt {
 QString localPath(const QString &name);           // "SpS\x.bmp" -> "SpS/x.bmp"
 QByteArray readFile(const QString &name);         // "File not found"
 void writeFile(const QString &name, const QByteArray &bytes); // create or truncate
-void appendToExisting(const QString &name, const QByteArray &bytes); // "File not found"
+void appendToExisting(const QString &name, const QByteArray &bytes); // "File not found"; all or nothing
 QByteArray toCp1251(const QString &text);         // the program's 8-bit text
 QString fromCp1251(const QByteArray &bytes);
 

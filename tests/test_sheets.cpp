@@ -13,6 +13,9 @@
 #include <QPushButton>
 #include <QWheelEvent>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace vzt;
 
 namespace {
@@ -315,6 +318,71 @@ private slots:
         QCOMPARE(seen.size(), 2);
         QCOMPARE(seen[0], kFileNotFound + "\nstat06.txt");
         QVERIFY(seen[1].contains("0, 255, 0"));
+    }
+
+    // A log that cannot take the whole entry (a full disk, a size limit, a
+    // log replaced or removed) keeps every earlier byte and gains no
+    // half line; the sheet stays graded, and where the disk has room again a
+    // second grading appends the entry once.
+    void aFailedAppendLeavesTheLogWhole_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("room"); // bytes the disk still takes
+        QTest::addColumn<QString>("report");
+        QTest::newRow("disk full") << "full" << 0 << "Disk write error";
+        QTest::newRow("room for a few bytes") << "full" << 7 << "Disk write error";
+        QTest::newRow("room for all but one byte") << "full" << -1 << "Disk write error";
+        QTest::newRow("replaced by a folder") << "folder" << 0 << "File access denied";
+        QTest::newRow("removed") << "removed" << 0 << QString(kFileNotFound);
+    }
+    void aFailedAppendLeavesTheLogWhole()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, room);
+        QFETCH(QString, report);
+        WorkFolder wf(false);
+        const QByteArray earlier = toCp1251(QStringLiteral("12.03.2019 9:00:00 Помилок 3\r\nЧас 95 сек.\r\n"));
+        writeFile("stat01.txt", earlier);
+        AnswerSheet sheet(testInfo(1), clockAt({at("10:00:00"), at("10:00:00"), at("10:01:40")}));
+        sheet.model.create();
+        writeKeys(1, QList<int>(20, 2));
+        for (int k = 1; k <= 20; ++k)
+            sheet.choose(k, k == 4 ? 1 : 2);
+        sheet.prepareClicked();
+        const int entry = sheet.model.logEntry(100).size();
+
+        QFile log("stat01.txt");
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        if (fault == "full") {
+            std::signal(SIGXFSZ, SIG_IGN); // a short write, not a signal
+            rlimit small = saved;
+            small.rlim_cur = earlier.size() + (room < 0 ? entry + room : room);
+            QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        } else {
+            log.remove();
+            if (fault == "folder")
+                QDir().mkdir("stat01.txt");
+        }
+        QStringList reports;
+        setErrorSink([&](const QString &e) { reports << e; });
+        sheet.controlClicked();
+        setrlimit(RLIMIT_FSIZE, &saved);
+
+        QCOMPARE(reports, QStringList{report + "\nstat01.txt"});
+        QCOMPARE(sheet.list(4)->styleSheet().contains("255, 0, 0"), true); // still graded on screen
+        if (fault != "full") {
+            setErrorSink({});
+            return;
+        }
+        QCOMPARE(readFile("stat01.txt"), earlier);
+        sheet.controlClicked(); // the disk has room again
+        setErrorSink({});
+        QCOMPARE(reports.size(), 1);
+        const QByteArray now = readFile("stat01.txt");
+        QCOMPARE(now.left(earlier.size()), earlier);
+        QCOMPARE(now.size(), earlier.size() + entry);
+        QVERIFY(now.endsWith(toCp1251(QStringLiteral(" 100 сек. Помилок 1\r\n"))));
     }
 };
 
