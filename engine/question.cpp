@@ -108,7 +108,7 @@ void Q::deal(const QStringList &options, int right)
     page_.deal = env_.rng().DealSlots();
     page_.key = keyOf(page_.deal, right);
     page_.generated = true;
-    env_.writeKey(page_.test, page_.question, page_.key);
+    writeKey(page_.key);
 }
 
 void Q::textOptions(const QStringList &options, int right)
@@ -151,9 +151,18 @@ void Q::fixedSlots(const QStringList &options, int key)
     page_.deal = Deal{1, 2, 3, 4, 5};
     page_.key = key;
     page_.generated = true;
-    env_.writeKey(page_.test, page_.question, key);
+    writeKey(key);
     for (int k = 1; k <= 5; ++k)
         slotLabel(k).text = options[k - 1];
+}
+
+void Q::writeKey(int key)
+{
+    try {
+        env_.writeKey(page_.test, page_.question, key);
+    } catch (const Error &e) {
+        keyError_ = e;
+    }
 }
 
 int Q::slotOf(int option) const { return keyOf(page_.deal, option); }
@@ -243,6 +252,8 @@ void runTemplate(Page &page, const TemplateInfo *info, Env &env)
     q.grid(Grid{});
     if (info)
         info->make(q);
+    if (q.keyError())
+        throw *q.keyError();
 }
 
 } // namespace vzt

@@ -13,11 +13,13 @@
 // Everything a template touches outside its page (the generator, tables,
 // pictures, key files) goes through an Env, so the same template runs in the
 // program, in the gallery and in the bank check.
+#include "errors.h"
 #include "page.h"
 
 #include <QByteArray>
 #include <QImage>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace vzt {
@@ -112,9 +114,15 @@ public:
     // the denominator in Label14 and the bar in Image1.
     void stackedFraction(int option, const QString &numerator, const QString &denominator);
 
+    // A key file that could not be written, raised once the window is
+    // complete: the question stays usable (its key file reads no right key).
+    const std::optional<Error> &keyError() const { return keyError_; }
+
 private:
+    void writeKey(int key);
     Page &page_;
     Env &env_;
+    std::optional<Error> keyError_;
 };
 
 // The windows whose five slots are large pictures in two rows, А Б В over

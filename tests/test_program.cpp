@@ -15,6 +15,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace vzt;
 
 namespace {
@@ -136,6 +139,47 @@ private slots:
         for (const TemplateInfo &t : templates())
             if (p.question(t.test, t.question)->page.key == 0 && t.test == 1)
                 QCOMPARE(readFile(keyFileName(1, t.question)), QByteArray("0"));
+    }
+
+    // A key file that cannot be written at start-up (here the disk takes no
+    // byte) is reported; the question's window stays usable, and grading
+    // counts that question as an error instead of using an old key.
+    void aKeyFileThatCannotBeWrittenGradesItsQuestionWrong()
+    {
+        WorkFolder wf;
+        const TestInfo info = testInfo(4);
+        for (int q = 1; q <= 20; ++q)
+            writeFile(keyFileName(4, q), "1");
+        FileEnv env;
+        env.rng().seed = 4;
+        const int form = info.questions[5].form;
+        QuestionWindow w(form);
+        w.page = commonPage(form, info.questions[5].unit, 4, 6);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit none = saved;
+        none.rlim_cur = 0;
+        std::signal(SIGXFSZ, SIG_IGN);
+        QStringList reports;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &none) == 0);
+        reportErrors([&](const QString &e) { reports << e; },
+                     [&] { runTemplate(w.page, findTemplate(form), env); });
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QCOMPARE(reports, QStringList{"Disk write error\n" + keyFileName(4, 6)});
+        QVERIFY(w.page.generated && w.page.key >= 1);
+        QStringList shown;
+        for (const QLabel *l : w.content()->findChildren<QLabel *>())
+            shown << l->text();
+        QVERIFY(shown.contains(w.page.options[w.page.right - 1]));
+
+        SheetModel m(info);
+        m.create();
+        m.choice.fill(1);
+        m.choice[5] = w.page.key; // the right answer, which no stale key may grade
+        m.confirm();
+        m.grade();
+        QCOMPARE(m.colour[5], SheetModel::Colour::Red);
+        QCOMPARE(m.errors, 1);
     }
 
     void boldTextIsHeavier()
