@@ -6,8 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-
+#include <cstdio>
 #include <unistd.h>
 
 namespace vzt {
@@ -101,9 +100,18 @@ bool bringUpToDate(const QFileInfo &from, const QString &to)
     const QByteArray bytes = contents(from.filePath());
     const bool same = ti.exists() && ti.size() == from.size() && contents(to) == bytes;
     if (!same) {
-        QSaveFile out(to);
-        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        // written beside and renamed over the old one: a start cut short
+        // leaves the old version or the new one, never half of one
+        const QString part = to + QStringLiteral(".part");
+        QFile out(part);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size()
+            || !out.flush())
             throw Error(QStringLiteral("Не вдається записати файл"), to);
+        out.close();
+        if (::rename(QFile::encodeName(part).constData(), QFile::encodeName(to).constData()) != 0) {
+            QFile::remove(part);
+            throw Error(QStringLiteral("Не вдається записати файл"), to);
+        }
     }
     QFile stamp(to);
     if (stamp.open(QIODevice::ReadOnly))
