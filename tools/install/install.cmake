@@ -62,4 +62,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The windows' fonts (Tahoma, the Palatino family) and the message boxes'
 # Ukrainian buttons.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-urw-base35, qt6-translations-l10n")
+# The SQLite driver is a plugin, which shlibdeps cannot see.
+if(TARGET Qt6::Sql)
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libqt6sql6-sqlite")
+endif()
 include(CPack)
