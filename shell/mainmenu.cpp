@@ -1,6 +1,7 @@
 #include "mainmenu.h"
 
 #include "env.h"
+#include "workfolder.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -89,6 +90,9 @@ void Catalogue::build(QWidget *c)
     };
     for (int i = 0; i < lines.size(); ++i)
         placeLabel(c, QStringLiteral("Label%1").arg(i + 2), lines[i], 40, 100 + 34 * i, text);
+    placeLabel(c, QStringLiteral("Label%1").arg(lines.size() + 2),
+               QStringLiteral("Версія %1").arg(programVersion()), 40, 100 + 34 * lines.size() + 24,
+               text);
     auto *x = new QPushButton(QStringLiteral("X"), c);
     x->setObjectName(QStringLiteral("Button1"));
     x->setGeometry(1077, 16, 41, 25);
