@@ -9,6 +9,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -241,8 +242,21 @@ private:
         painter_.translate(kGutter, top);
         painter_.scale(b.scale, b.scale);
         painter_.translate(-b.source.topLeft());
-        b.content->render(&painter_, b.source.topLeft(), QRegion(b.source),
-                          QWidget::DrawChildren);
+        // Each label drawn as it paints itself (through the window style),
+        // straight onto the page: a printer would take a widget's own
+        // rendering only as a screenshot.
+        for (const QLabel *l : b.content->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (l->isHidden())
+                continue;
+            const QRect r = l->geometry();
+            if (!l->pixmap().isNull()) {
+                l->style()->drawItemPixmap(&painter_, r, int(l->alignment()), l->pixmap());
+            } else if (!l->text().isEmpty()) {
+                painter_.setFont(l->font());
+                l->style()->drawItemText(&painter_, r, int(l->alignment()), l->palette(),
+                                         l->isEnabled(), l->text(), l->foregroundRole());
+            }
+        }
         painter_.restore();
     }
 
