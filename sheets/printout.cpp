@@ -5,6 +5,7 @@
 #include "questionwindow.h"
 #include "tests.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -78,6 +79,7 @@ constexpr qreal kHeader = 58;     // title and name line on a variant's first pa
 struct Block {
     std::unique_ptr<QWidget> content;
     QRect source; // what is printed, in window pixels
+    const Page *page = nullptr;
     int question = 0;
     qreal scale = 1; // points per window pixel
     qreal height() const { return source.height() * scale; }
@@ -88,6 +90,7 @@ bool isInstruction(const LabelItem &l) { return l.font.color == instructionFont(
 Block questionBlock(const Page &page, qreal width)
 {
     Block b;
+    b.page = &page;
     b.question = page.question;
     b.content = std::make_unique<QWidget>();
     // pictures from their 2x twins where there are any: paper is sharper than a screen
@@ -110,6 +113,23 @@ Block questionBlock(const Page &page, qreal width)
     b.content->resize(b.source.right() + 1, b.source.bottom() + 1);
     b.scale = width / std::max<qreal>(kDesignWidth, b.source.width());
     return b;
+}
+
+// A picture as paper shows it: its background drawn in the window's colour
+// (so that it stands on the window unframed) becomes the paper's white.
+QPixmap onPaper(const QPixmap &shown, const QColor &window)
+{
+    QImage img = shown.toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb from = window.rgb();
+    for (int y = 0; y < img.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            if (line[x] == from)
+                line[x] = qRgb(255, 255, 255);
+    }
+    QPixmap p = QPixmap::fromImage(img);
+    p.setDevicePixelRatio(shown.devicePixelRatio());
+    return p;
 }
 
 QFont pointFont(qreal pt, bool bold = false, bool italic = false)
@@ -250,7 +270,16 @@ private:
                 continue;
             const QRect r = l->geometry();
             if (!l->pixmap().isNull()) {
-                l->style()->drawItemPixmap(&painter_, r, int(l->alignment()), l->pixmap());
+                // one pixmap per picture and box size: the document holds
+                // each picture once, however many variants show it
+                const ImageItem *img = b.page->findImage(l->objectName());
+                const QString key = img ? QStringLiteral("%1|%2x%3|%4").arg(img->file)
+                                              .arg(r.width()).arg(r.height()).arg(img->proportional)
+                                        : QString();
+                auto it = pixmaps_.find(key);
+                if (key.isEmpty() || it == pixmaps_.end())
+                    it = pixmaps_.insert(key, onPaper(l->pixmap(), l->palette().color(QPalette::Window)));
+                l->style()->drawItemPixmap(&painter_, r, int(l->alignment()), *it);
             } else if (!l->text().isEmpty()) {
                 painter_.setFont(l->font());
                 l->style()->drawItemText(&painter_, r, int(l->alignment()), l->palette(),
@@ -287,6 +316,7 @@ private:
     QPainter painter_;
     QSizeF area_;
     int pages_ = 0;
+    QHash<QString, QPixmap> pixmaps_;
 };
 
 } // namespace
