@@ -191,6 +191,8 @@ bool inside(const QString &path, const QString &folder)
 
 int AnswerSheet::print(QPagedPaintDevice &device) const
 {
+    if (!questionPage)
+        return 0;
     Variant v;
     v.seed = model.seed;
     for (int k = 1; k <= 20; ++k)

@@ -36,7 +36,7 @@ public:
     // print dialog. Writes nothing in the working folder.
     void printClicked();
     // Prints the twenty questions onto `device` (a printer or a PDF);
-    // returns the pages printed.
+    // returns the pages printed (none without the questions' pages).
     int print(QPagedPaintDevice &device) const;
 
     QComboBox *list(int k) const { return lists_[k - 1]; }

@@ -116,6 +116,27 @@ QMap<QString, QString> snapshot(const QString &folder)
     return files;
 }
 
+// Clicks the sheet's "Друк" and accepts the print dialog as it comes;
+// returns the errors reported.
+QStringList printThroughDialog(AnswerSheet *sheet, int &dialogs)
+{
+    sheet->content();
+    QTimer accept;
+    QObject::connect(&accept, &QTimer::timeout, [&] {
+        if (auto *d = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
+            ++dialogs;
+            accept.stop();
+            QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
+        }
+    });
+    accept.start(20);
+    QStringList errors;
+    setErrorSink([&errors](const QString &e) { errors << e; });
+    sheet->findChild<QPushButton *>("Button24")->click();
+    setErrorSink({});
+    return errors;
+}
+
 } // namespace
 
 class TestPrint : public QObject {
@@ -280,19 +301,7 @@ private slots:
         sheet->content();
         const auto before = snapshot(trainer.folder.dir.path());
         int dialogs = 0;
-        QTimer accept;
-        QObject::connect(&accept, &QTimer::timeout, [&] {
-            if (auto *d = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
-                ++dialogs;
-                accept.stop();
-                QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
-            }
-        });
-        accept.start(20);
-        QStringList errors;
-        setErrorSink([&errors](const QString &e) { errors << e; });
-        sheet->findChild<QPushButton *>("Button24")->click();
-        setErrorSink({});
+        const QStringList errors = printThroughDialog(sheet, dialogs);
         qputenv("HOME", oldHome);
         QCOMPARE(dialogs, 1);
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
@@ -311,6 +320,25 @@ private slots:
             QVERIFY2(all.contains(start), qPrintable(QString::number(q) + ": " + start));
         }
         QVERIFY(pages.first().contains(QStringLiteral("Тест 2 · зерно 4242 · сторінка 1 з ")));
+    }
+
+    void sheetNeverPrintsIntoTheWorkingFolder()
+    {
+        // A learner whose home is the working folder is offered a file there:
+        // the print is refused, with the reason, and nothing is written.
+        const QByteArray oldHome = qgetenv("HOME");
+        TrainerRun trainer(4242);
+        qputenv("HOME", trainer.folder.dir.path().toUtf8());
+        AnswerSheet *sheet = trainer.program.sheet(1);
+        const auto before = snapshot(trainer.folder.dir.path());
+        int dialogs = 0;
+        const QStringList errors = printThroughDialog(sheet, dialogs);
+        qputenv("HOME", oldHome);
+        QCOMPARE(dialogs, 1);
+        QCOMPARE(errors.size(), 1);
+        QVERIFY2(errors[0].startsWith(QStringLiteral("Файл друку не можна записати в робочу теку")),
+                 qPrintable(errors[0]));
+        QCOMPARE(snapshot(trainer.folder.dir.path()), before);
     }
 
     void printIsTheLastFocusStop()
