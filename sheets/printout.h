@@ -5,6 +5,7 @@
 #include "page.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class QPagedPaintDevice;

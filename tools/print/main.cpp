@@ -77,7 +77,7 @@ int main(int argc, char **argv)
     if (!out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         return fail(QStringLiteral("the output \"%1\" must be a .pdf file").arg(out));
     if (const QString problem = workingFolderProblem(QDir::currentPath()); !problem.isEmpty())
-        return fail(problem.section('\n', 0, 2).replace('\n', ' '));
+        return fail(problem.section('\n', 0, 3).simplified()); // without the advice to start the trainer
 
     std::vector<Variant> variants;
     MemoryEnv env;
