@@ -138,11 +138,16 @@ std::vector<long long> MemoryEnv::row(const QString &name, int r, int k)
 QImage MemoryEnv::picture(const QString &name)
 {
     picturesNamed.insert(name);
-    auto it = exists_.find(name);
-    if (it == exists_.end()) {
-        const QString path = folder_.isEmpty() ? localPath(name) : folder_ + "/" + localPath(name);
-        it = exists_.insert(name, QFileInfo::exists(path));
+    const QString path = folder_.isEmpty() ? localPath(name) : folder_ + "/" + localPath(name);
+    if (readPictures) {
+        auto read = pictures_.find(name);
+        if (read == pictures_.end())
+            read = pictures_.insert(name, readPicture(path));
+        return *read;
     }
+    auto it = exists_.find(name);
+    if (it == exists_.end())
+        it = exists_.insert(name, QFileInfo::exists(path));
     if (!*it)
         missingPictures.insert(name);
     return QImage();

@@ -37,13 +37,15 @@ inline const QString kKeyList = QStringLiteral("stt10.txt");
 void writeKeyFile(int test, int question, int key);
 void updateKeyList(int question, int key);
 
-// An environment without side effects, for the bank check and tests: its own
-// generator, tables read once and kept, pictures only checked to exist,
-// keys kept in memory.
+// An environment without side effects, for the bank check, tests and the
+// printed tests: its own generator, tables read once and kept, pictures only
+// checked to exist (or, with `readPictures`, read once and kept, raising as
+// the program's reading does), keys kept in memory.
 class MemoryEnv : public Env {
 public:
     explicit MemoryEnv(QString folder = QString()) : folder_(std::move(folder)) {}
     Rng generator;
+    bool readPictures = false;
     std::map<std::pair<int, int>, int> keys;
     QSet<QString> picturesNamed;
     QSet<QString> missingPictures;
@@ -61,6 +63,7 @@ private:
     QHash<QString, QByteArray> tables_;
     QHash<QString, std::vector<qsizetype>> lines_;
     QHash<QString, bool> exists_;
+    QHash<QString, QImage> pictures_;
 };
 
 // The page of question window `form` generated as at start-up, with `env`'s

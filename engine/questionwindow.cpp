@@ -14,8 +14,10 @@ void QuestionWindow::build(QWidget *content)
     renderPage(page, content, this);
 }
 
-void renderPage(const Page &page, QWidget *content, QDialog *window)
+void renderPage(const Page &page, QWidget *content, QDialog *window, qreal dpr)
 {
+    if (dpr <= 0)
+        dpr = content->devicePixelRatioF();
     // Pictures stand over the labels: a picture may cover a place holder
     // character left for it in a text (a root sign over "*").
     for (const LabelItem &l : page.labels) {
@@ -28,7 +30,7 @@ void renderPage(const Page &page, QWidget *content, QDialog *window)
         box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         box->setGeometry(img.left, img.top, img.width, img.height);
         box->setPixmap(boxPixmap(img.picture, img.file, QSize(img.width, img.height),
-                                 img.proportional, content->devicePixelRatioF()));
+                                 img.proportional, dpr));
         box->setVisible(img.visible);
     }
     auto *x = new QPushButton(QStringLiteral("X"), content);
@@ -40,7 +42,8 @@ void renderPage(const Page &page, QWidget *content, QDialog *window)
         if (!l->text().isEmpty() && !l->isHidden() && l->geometry().intersects(xRect))
             xRect.moveLeft(l->geometry().right() + 8);
     x->setGeometry(xRect);
-    QObject::connect(x, &QPushButton::clicked, window, &QDialog::reject);
+    if (window)
+        QObject::connect(x, &QPushButton::clicked, window, &QDialog::reject);
 }
 
 } // namespace vzt

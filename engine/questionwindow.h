@@ -16,7 +16,9 @@ protected:
     void build(QWidget *content) override;
 };
 
-// Renders a page's items onto a widget (also used by the gallery).
-void renderPage(const Page &page, QWidget *content, QDialog *window);
+// Renders a page's items onto a widget (also used by the gallery and the
+// printed tests); "X" closes `window` where there is one. Pictures are drawn
+// for device pixel ratio `dpr` (0: the content's own).
+void renderPage(const Page &page, QWidget *content, QDialog *window, qreal dpr = 0);
 
 } // namespace vzt

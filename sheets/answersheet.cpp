@@ -1,8 +1,15 @@
 #include "answersheet.h"
 
 #include "errors.h"
+#include "printout.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -93,12 +100,19 @@ void AnswerSheet::build(QWidget *c)
     prepare_->setFont(qfont(QStringLiteral("Tahoma"), 19));
     prepare_->setGeometry(model.info.prepareLeft, 648, 75, 25);
     connect(prepare_, &QPushButton::clicked, this, &AnswerSheet::prepareClicked);
-    // "X" comes last, so that it is the last focus stop: Tab then Space
-    // never closes the sheet.
+    // "X" comes after the lists and buttons, so that Tab then Space never
+    // closes the sheet; only "Друк" follows it.
     auto *close = new QPushButton(QStringLiteral("X"), c);
     close->setObjectName(QStringLiteral("Button1"));
     close->setGeometry(48, 16, 41, 25);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    // "Друк" stands right of "Prepear"/"Repeat" in the empty lower row and
+    // is the focus stop after "X".
+    print_ = new QPushButton(QStringLiteral("Друк"), c);
+    print_->setObjectName(QStringLiteral("Button24"));
+    print_->setFont(qfont(QStringLiteral("Tahoma"), 19));
+    print_->setGeometry(216, 648, 75, 25);
+    connect(print_, &QPushButton::clicked, this, &AnswerSheet::printClicked);
     refresh();
 }
 
@@ -162,6 +176,56 @@ void AnswerSheet::controlClicked()
     refresh();
     if (!failure.isEmpty())
         report(failure);
+}
+
+namespace {
+// Whether `path` lies in the folder `folder` or below it.
+bool inside(const QString &path, const QString &folder)
+{
+    const QString f = QFileInfo(folder).canonicalFilePath();
+    QFileInfo p(path);
+    QString dir = p.absoluteDir().canonicalPath(); // the file itself may not exist yet
+    return !f.isEmpty() && !dir.isEmpty() && (dir == f || dir.startsWith(f + QLatin1Char('/')));
+}
+} // namespace
+
+int AnswerSheet::print(QPagedPaintDevice &device) const
+{
+    if (!questionPage)
+        return 0;
+    Variant v;
+    v.seed = model.seed;
+    for (int k = 1; k <= 20; ++k)
+        v.pages.push_back(questionPage(k));
+    return printTest(device, model.info.test, {v}, false);
+}
+
+void AnswerSheet::printClicked()
+{
+    if (!questionPage)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Тест %1").arg(model.info.test));
+    // Printed to a file, the test goes to the learner's documents (or home),
+    // never into the working folder, which only the trainer writes.
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty() || !QFileInfo(folder).isDir())
+            folder = QDir::homePath();
+        printer.setOutputFileName(
+            QDir(folder).filePath(QStringLiteral("Тест %1.pdf").arg(model.info.test)));
+    }
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Друк"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!printer.outputFileName().isEmpty() && inside(printer.outputFileName(), QDir::currentPath())) {
+        report(QStringLiteral("Файл друку не можна записати в робочу теку тренажера:\n%1\n"
+                              "Оберіть іншу теку.")
+                   .arg(QDir::toNativeSeparators(QFileInfo(printer.outputFileName()).absoluteFilePath())));
+        return;
+    }
+    reportErrors([](const QString &e) { report(e); }, [this, &printer] { print(printer); });
 }
 
 } // namespace vzt

@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QLabel;
+class QPagedPaintDevice;
 class QPushButton;
 
 namespace vzt {
@@ -21,6 +22,8 @@ public:
     SheetModel model;
     // Opens question window k (1..20) modally; set by start-up.
     std::function<void(int k)> openQuestion;
+    // The page of question k (1..20) as the learner has it; set by start-up.
+    std::function<const Page &(int k)> questionPage;
 
     // The button actions (also used by tests).
     void questionClicked(int k);
@@ -29,6 +32,12 @@ public:
     void choose(int k, int item); // item 0..5 as the list's selection
     // The field of list k was left (or Enter pressed in it): settles what it shows.
     void settleTyped(int k);
+    // "Друк": the twenty questions the learner has, through the system's
+    // print dialog. Writes nothing in the working folder.
+    void printClicked();
+    // Prints the twenty questions onto `device` (a printer or a PDF);
+    // returns the pages printed (none without the questions' pages).
+    int print(QPagedPaintDevice &device) const;
 
     QComboBox *list(int k) const { return lists_[k - 1]; }
 
@@ -43,6 +52,7 @@ private:
     QLabel *title_ = nullptr;
     QPushButton *control_ = nullptr;
     QPushButton *prepare_ = nullptr;
+    QPushButton *print_ = nullptr;
 };
 
 } // namespace vzt

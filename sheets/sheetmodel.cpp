@@ -62,6 +62,7 @@ void SheetModel::create()
         writeFile(kKeyList, list);
     }
     SeedFromClock();
+    seed = generator().seed;
     title = info.title();
     header.clear();
     rightLetter.fill(QString());

@@ -7,7 +7,9 @@
 #include <QDateTime>
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace vzt {
 
@@ -38,6 +40,9 @@ public:
     std::array<QString, 20> rightLetter;
     QString header;   // Label2
     QString title;    // Label1
+    // The generator's seed this sheet set at creation: its twenty questions
+    // were drawn from it (printed on the sheet's print-out).
+    std::optional<std::uint32_t> seed;
     bool controlVisible = true;
     bool prepareVisible = true;
 

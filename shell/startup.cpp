@@ -42,6 +42,7 @@ void Program::startUp(const ErrorSink &sink)
         sheets_.push_back(std::move(sheet));
         reportErrors(sink, [s] { s->model.create(); });
         s->openQuestion = [this, test = t.test](int k) { question(test, k)->openModal(); };
+        s->questionPage = [this, test = t.test](int k) -> const Page & { return question(test, k)->page; };
 
         for (auto [form, k] : t.creationOrder()) {
             auto w = std::make_unique<QuestionWindow>(form);

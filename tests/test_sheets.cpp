@@ -263,7 +263,7 @@ private slots:
         sheet.list(1)->setFocus();
         QTest::keyClick(sheet.list(1)->lineEdit(), Qt::Key_Return);
         QVERIFY(sheet.isVisible());
-        // "X" is the last focus stop, after "Prepear".
+        // "X" follows "Prepear" in the focus order (only "Друк" comes after it).
         QCOMPARE(sheet.findChild<QPushButton *>("Button23")->nextInFocusChain(),
                  sheet.findChild<QPushButton *>("Button1"));
         // After "Prepear" the focus is on "Control": Space grades.

@@ -9,4 +9,5 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   g++ make cmake qt6-base-dev qt6-translations-l10n libgl-dev \
   dpkg-dev file \
   fonts-wine fonts-urw-base35 fontconfig \
-  python3 python3-matplotlib python3-pil python3-sympy python3-munkres >/dev/null
+  python3 python3-matplotlib python3-pil python3-sympy python3-munkres \
+  poppler-utils >/dev/null
