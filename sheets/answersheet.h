@@ -21,6 +21,10 @@ public:
     SheetModel model;
     // Opens question window k (1..20) modally; set by start-up.
     std::function<void(int k)> openQuestion;
+    // Called after a grading whose log entry was appended (set by start-up:
+    // it adds the attempt to the results journal). What it raises is
+    // reported on its own; the grading and the log entry stand.
+    std::function<void(const SheetModel &)> graded;
 
     // The button actions (also used by tests).
     void questionClicked(int k);

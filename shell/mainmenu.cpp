@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace vzt {
 
@@ -62,6 +63,19 @@ void MainMenu::build(QWidget *c)
         if (openCatalogue)
             openCatalogue();
     });
+    // The learner's results: in the free space right of the second emblem.
+    auto *results = new QPushButton(QStringLiteral("Мої результати"), c);
+    results->setObjectName(QStringLiteral("ResultsButton"));
+    results->setFont(qfont(QStringLiteral("Tahoma"), 24, true));
+    results->setGeometry(476, 564, 260, 45);
+    results->setToolTip(QStringLiteral("Ctrl+R"));
+    auto showResults = [this] {
+        if (openResults)
+            openResults();
+    };
+    connect(results, &QPushButton::clicked, this, showResults);
+    auto *key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
+    connect(key, &QShortcut::activated, this, showResults);
     // "X" comes last, so that it is the last focus stop: the first focus
     // stop is "Test1", not the button that ends the program.
     auto *x = new QPushButton(QStringLiteral("X"), c);
