@@ -18,15 +18,15 @@ constexpr int kApplicationId = 0x565A544A;
 const QString kLetters = QStringLiteral("АБВГД");
 
 const char *const kSchema[] = {
+    // `chosen` and `correct` of an attempt: its answers' letters in question
+    // order ("-" for none), so that the list of attempts reads without
+    // touching the answers and their pages.
     "CREATE TABLE attempt(id INTEGER PRIMARY KEY, test INTEGER NOT NULL, started TEXT NOT NULL,"
     " ended TEXT NOT NULL, seconds INTEGER NOT NULL, errors INTEGER NOT NULL,"
-    " log_line TEXT NOT NULL)",
-    // The page comes last, and the letters have their own index, so that
-    // reading the letters of every attempt never reads a page.
+    " log_line TEXT NOT NULL, chosen TEXT NOT NULL, correct TEXT NOT NULL)",
     "CREATE TABLE answer(attempt INTEGER NOT NULL REFERENCES attempt(id),"
     " question INTEGER NOT NULL, chosen TEXT NOT NULL, correct TEXT NOT NULL,"
     " page TEXT NOT NULL, PRIMARY KEY(attempt, question))",
-    "CREATE INDEX answer_letters ON answer(attempt, question, chosen, correct)",
 };
 
 Error journalError(const QString &reason, const QString &file, bool reading = false)
@@ -138,7 +138,7 @@ struct Statements {
 
 QString slotLetter(int item) { return item >= 1 && item <= 5 ? kLetters.mid(item - 1, 1) : QString(); }
 
-int slotItem(const QString &letter)
+int slotItem(QStringView letter)
 {
     return letter.size() == 1 ? int(kLetters.indexOf(letter)) + 1 : 0;
 }
@@ -163,13 +163,21 @@ void addAttempt(const AttemptRecord &a, const QString &file)
         }
         QSqlQuery attempt(c.db());
         attempt.prepare(QStringLiteral(
-            "INSERT INTO attempt(test, started, ended, seconds, errors, log_line) VALUES(?, ?, ?, ?, ?, ?)"));
+            "INSERT INTO attempt(test, started, ended, seconds, errors, log_line, chosen, correct)"
+            " VALUES(?, ?, ?, ?, ?, ?, ?, ?)"));
+        QString chosen, correct;
+        for (const AnswerRecord &r : a.answers) {
+            chosen += r.chosen ? slotLetter(r.chosen) : QStringLiteral("-");
+            correct += r.correct ? slotLetter(r.correct) : QStringLiteral("-");
+        }
         attempt.addBindValue(a.test);
         attempt.addBindValue(isoText(a.started));
         attempt.addBindValue(isoText(a.ended));
         attempt.addBindValue(a.seconds);
         attempt.addBindValue(a.errors);
         attempt.addBindValue(a.logLine);
+        attempt.addBindValue(chosen);
+        attempt.addBindValue(correct);
         if (!attempt.exec())
             throw s.fail(attempt.lastError());
         const qint64 id = attempt.lastInsertId().toLongLong();
@@ -215,7 +223,8 @@ std::vector<AttemptRecord> readAttempts(const QString &file)
         return attempts;
     readJournal(file, [&](const Statements &s) {
         QSqlQuery q = s.run(QStringLiteral(
-            "SELECT id, test, started, ended, seconds, errors, log_line FROM attempt ORDER BY id"));
+            "SELECT id, test, started, ended, seconds, errors, log_line, chosen, correct"
+            " FROM attempt ORDER BY id"));
         while (q.next()) {
             AttemptRecord a;
             a.id = q.value(0).toLongLong();
@@ -225,23 +234,13 @@ std::vector<AttemptRecord> readAttempts(const QString &file)
             a.seconds = q.value(4).toInt();
             a.errors = q.value(5).toInt();
             a.logLine = q.value(6).toString();
+            const QString chosen = q.value(7).toString();
+            const QString correct = q.value(8).toString();
+            for (int k = 0; k < 20 && k < chosen.size() && k < correct.size(); ++k) {
+                a.answers[k].chosen = slotItem(QStringView(chosen).mid(k, 1));
+                a.answers[k].correct = slotItem(QStringView(correct).mid(k, 1));
+            }
             attempts.push_back(std::move(a));
-        }
-        // Both in the order of the attempts: one walk pairs them.
-        QSqlQuery l = s.run(QStringLiteral(
-            "SELECT attempt, question, chosen, correct FROM answer ORDER BY attempt, question"));
-        std::size_t at = 0;
-        while (l.next()) {
-            const qint64 id = l.value(0).toLongLong();
-            while (at < attempts.size() && attempts[at].id < id)
-                ++at;
-            if (at == attempts.size())
-                break;
-            const int k = l.value(1).toInt();
-            if (attempts[at].id != id || k < 1 || k > 20)
-                continue;
-            attempts[at].answers[k - 1].chosen = slotItem(l.value(2).toString());
-            attempts[at].answers[k - 1].correct = slotItem(l.value(3).toString());
         }
     });
     return attempts;

@@ -34,7 +34,7 @@ struct AttemptRecord {
 
 // "А" .. "Д" for 1 .. 5, empty otherwise; and back (0 for anything else).
 QString slotLetter(int item);
-int slotItem(const QString &letter);
+int slotItem(QStringView letter);
 
 // Adds one attempt with its twenty answers. Raises vzt::Error, with the
 // reason in words for the learner, when the journal cannot take it (read-only,

@@ -250,7 +250,8 @@ QChartView *chartOf(const TestResults &t, QWidget *parent)
     minutes->attachAxis(x);
     minutes->attachAxis(m);
     auto *view = new QChartView(chart, parent);
-    view->setRenderHint(QPainter::Antialiasing);
+    // smooth lines where there are few enough points to see them as lines
+    view->setRenderHint(QPainter::Antialiasing, count <= 200);
     return view;
 }
 
@@ -271,10 +272,14 @@ ResultsWindow::ResultsWindow(QWidget *parent) : QDialog(parent)
     });
 }
 
-void ResultsWindow::reload()
+ResultsWindow::~ResultsWindow()
 {
-    results_ = collectResults();
-    const int current = std::max(0, tabs_->currentIndex());
+    // the pages' models read results_: the pages go first
+    clear();
+}
+
+void ResultsWindow::clear()
+{
     const QSignalBlocker quiet(tabs_);
     while (tabs_->count()) {
         QWidget *w = tabs_->widget(0);
@@ -282,6 +287,14 @@ void ResultsWindow::reload()
         delete w;
     }
     built_.fill(false);
+}
+
+void ResultsWindow::reload()
+{
+    const int current = std::max(0, tabs_->currentIndex());
+    clear();
+    results_ = collectResults();
+    const QSignalBlocker quiet(tabs_);
     for (const TestResults &t : results_.tests) {
         auto *p = new QWidget;
         p->setObjectName(QStringLiteral("Test%1").arg(t.test));

@@ -49,6 +49,7 @@ class ResultsWindow : public QDialog {
     Q_OBJECT
 public:
     explicit ResultsWindow(QWidget *parent = nullptr);
+    ~ResultsWindow() override;
     // Reads the journal and logs afresh; each test's page is built when it
     // is first shown.
     void reload();
@@ -59,6 +60,7 @@ public:
 
 private:
     void build(int index);
+    void clear();
     Results results_;
     QTabWidget *tabs_ = nullptr;
     std::array<bool, 10> built_{};

@@ -145,6 +145,9 @@ private slots:
         Sql sql(kJournalFile);
         QCOMPARE(sql.value("SELECT count(*) FROM attempt").toInt(), 3);
         QCOMPARE(sql.value("SELECT count(*) FROM answer").toInt(), 60);
+        QCOMPARE(sql.value("SELECT group_concat(question) FROM (SELECT question FROM answer"
+                           " WHERE attempt = 1 AND chosen <> correct ORDER BY question)").toString(),
+                 QStringLiteral("2,7"));
         QCOMPARE(sql.value("SELECT started FROM attempt WHERE id = 1").toString(),
                  kStarted.toOffsetFromUtc(kStarted.offsetFromUtc()).toString(Qt::ISODate));
         QCOMPARE(sql.value("PRAGMA user_version").toInt(), kJournalVersion);
