@@ -15,6 +15,8 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QValueAxis>
+#include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -231,8 +233,15 @@ QChartView *chartOf(const TestResults &t, QWidget *parent)
     auto *x = new QValueAxis;
     x->setTitleText(QStringLiteral("Спроба"));
     x->setLabelFormat(QStringLiteral("%d"));
-    x->setRange(count > 1 ? 1 : 0, std::max(count, 2));
-    x->setTickCount(std::min(std::max(count, 2), 11));
+    // whole-numbered ticks, at most about a dozen
+    int step = 1;
+    for (int next : {2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000})
+        if (count / step > 12)
+            step = next;
+    x->setRange(1, std::max(count, 2));
+    x->setTickType(QValueAxis::TicksDynamic);
+    x->setTickAnchor(0);
+    x->setTickInterval(step);
     auto *e = new QValueAxis;
     e->setTitleText(QStringLiteral("Помилок"));
     e->setLabelFormat(QStringLiteral("%d"));
@@ -241,7 +250,8 @@ QChartView *chartOf(const TestResults &t, QWidget *parent)
     auto *m = new QValueAxis;
     m->setTitleText(QStringLiteral("Хвилин"));
     m->setLabelFormat(QStringLiteral("%d"));
-    m->setRange(0, std::max(10.0, std::ceil(longest / 10) * 10));
+    m->setRange(0, std::max(20.0, std::ceil(longest / 20) * 20));
+    m->setTickCount(5);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(e, Qt::AlignLeft);
     chart->addAxis(m, Qt::AlignRight);
@@ -382,8 +392,11 @@ void ResultsWindow::build(int index)
     grid->horizontalHeader()->setMinimumSectionSize(20);
     grid->verticalHeader()->setDefaultSectionSize(20);
     layout->addWidget(grid, 4);
-    if (grid->model()->columnCount() > 0)
-        grid->scrollTo(grid->model()->index(0, grid->model()->columnCount() - 1));
+    grid->setMinimumHeight(160);
+    // the latest attempts in sight, once the grid has its width
+    QTimer::singleShot(0, grid, [grid] {
+        grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
+    });
 }
 
 } // namespace vzt

@@ -3,6 +3,7 @@
 #include "question.h"
 
 #include <QDir>
+#include <QScreen>
 #include <QTimer>
 
 namespace vzt {
@@ -96,6 +97,9 @@ void Program::openResults()
 {
     ResultsWindow *w = results();
     w->reload();
+    // maximized, and where no window manager maximizes it, as large as the screen
+    if (menu_)
+        w->setGeometry(menu_->screen()->availableGeometry());
     w->setWindowState(w->windowState() | Qt::WindowMaximized);
     w->exec();
 }

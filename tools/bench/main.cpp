@@ -1,9 +1,10 @@
 // Start-up benchmark. `vzt-bench` runs the trainer's start-up in the current
 // working folder, shows the main menu, exits as soon as it is on screen, and
 // prints the time to open each window; `vzt-bench --bare` is a bare Qt program
-// showing one empty maximized window, the baseline. `vzt-bench --results DIR`
-// opens the results window on a journal of 1,000 attempts of Test 1 (made in
-// DIR, a folder of its own, on the first run) and prints the time it took.
+// showing one empty maximized window, the baseline. `vzt-bench --results DIR
+// [N]` opens the results window on a journal of N (1,000) attempts of Test 1,
+// made in DIR on the first run, and prints the time it took. DIR must not be
+// a working folder: the made attempts are appended to its logs.
 #include "look.h"
 #include "files.h"
 #include "journal.h"
@@ -38,11 +39,13 @@ void makeJournal(const QString &dir, int count)
         AttemptRecord a;
         a.test = 1;
         a.started = QDateTime(QDate(2025, 9, 1).addDays(i / 4), QTime(9 + 2 * (i % 4), 7, 30));
-        a.seconds = 600 + (i * 37) % 1500;
+        a.seconds = 900 + (i * 37) % 900 - 600 * i / count;
         a.ended = a.started.addSecs(a.seconds);
         for (int k = 0; k < 20; ++k) {
             a.answers[k].correct = 1 + (i + k) % 5;
-            a.answers[k].chosen = (i * 7 + k * 3) % 11 < 3 ? 1 + (i + k + 1) % 5 : a.answers[k].correct;
+            // fewer misses as the attempts go on, question 5 the hardest
+            const bool miss = (i * 7 + k * 3) % 11 < 4 - 3 * i / count || (k == 4 && i % 3 != 0);
+            a.answers[k].chosen = miss ? 1 + (i + k + 1) % 5 : a.answers[k].correct;
             a.answers[k].page = pages[k];
             a.errors += a.answers[k].chosen != a.answers[k].correct;
         }
@@ -53,7 +56,9 @@ void makeJournal(const QString &dir, int count)
         log += toCp1251(QStringLiteral("  \r\n") + a.logLine + QStringLiteral("\r\n"));
     }
     for (const TestInfo &t : tests())
-        writeFile(t.logFile(), t.test == 1 ? log : QByteArray());
+        if (!QFile::exists(t.logFile()))
+            writeFile(t.logFile(), QByteArray());
+    appendToExisting(testInfo(1).logFile(), log);
 }
 
 } // namespace
@@ -73,8 +78,12 @@ int main(int argc, char **argv)
     setUpLook(app);
     if (argc > 2 && QByteArray(argv[1]) == "--results") {
         const QString dir = QString::fromLocal8Bit(argv[2]);
+        if (QFile::exists(dir + "/SpS")) {
+            std::fprintf(stderr, "%s is a working folder\n", argv[2]);
+            return 2;
+        }
         if (!QFile::exists(dir + "/" + kJournalFile))
-            makeJournal(dir, 1000);
+            makeJournal(dir, argc > 3 ? QByteArray(argv[3]).toInt() : 1000);
         QDir::setCurrent(dir);
         QElapsedTimer t;
         t.start();
