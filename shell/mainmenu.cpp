@@ -55,15 +55,8 @@ void MainMenu::build(QWidget *c)
                 openTest(k);
         });
     }
-    auto *cat = new QPushButton(catalogueCaption, c);
-    cat->setObjectName(QStringLiteral("Button12"));
-    cat->setFont(qfont(QStringLiteral("Tahoma"), 32, true));
-    cat->setGeometry(87, 564, 295, 45);
-    connect(cat, &QPushButton::clicked, this, [this] {
-        if (openCatalogue)
-            openCatalogue();
-    });
-    // The learner's results: in the free space right of the second emblem.
+    // The learner's results: in the free space right of the second emblem;
+    // made before the catalogue button, which the focus leaves for "X".
     auto *results = new QPushButton(QStringLiteral("Мої результати"), c);
     results->setObjectName(QStringLiteral("ResultsButton"));
     results->setFont(qfont(QStringLiteral("Tahoma"), 24, true));
@@ -76,6 +69,14 @@ void MainMenu::build(QWidget *c)
     connect(results, &QPushButton::clicked, this, showResults);
     auto *key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
     connect(key, &QShortcut::activated, this, showResults);
+    auto *cat = new QPushButton(catalogueCaption, c);
+    cat->setObjectName(QStringLiteral("Button12"));
+    cat->setFont(qfont(QStringLiteral("Tahoma"), 32, true));
+    cat->setGeometry(87, 564, 295, 45);
+    connect(cat, &QPushButton::clicked, this, [this] {
+        if (openCatalogue)
+            openCatalogue();
+    });
     // "X" comes last, so that it is the last focus stop: the first focus
     // stop is "Test1", not the button that ends the program.
     auto *x = new QPushButton(QStringLiteral("X"), c);

@@ -270,6 +270,45 @@ private slots:
         QVERIFY(!QFile::exists(kJournalFile));
     }
 
+    void menuOpensTheResults_data()
+    {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("button") << false;
+        QTest::newRow("Ctrl+R") << true;
+    }
+    void menuOpensTheResults()
+    {
+        QFETCH(bool, byKey);
+        WorkFolder wf;
+        Program p;
+        p.startUp([](const QString &) {});
+        MainMenu *menu = p.menu();
+        menu->content();
+        menu->show();
+        QApplication::setActiveWindow(menu);
+        QVERIFY(QTest::qWaitForWindowActive(menu));
+        // The button stands in free space of the menu, clear of every other control.
+        auto *button = menu->findChild<QPushButton *>(QStringLiteral("ResultsButton"));
+        QVERIFY(button);
+        for (QWidget *other : button->parentWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            if (other != button)
+                QVERIFY2(!other->geometry().intersects(button->geometry()), qPrintable(other->objectName()));
+        QString opened;
+        QTimer::singleShot(50, [&opened] {
+            if (QWidget *m = QApplication::activeModalWidget()) {
+                opened = m->objectName();
+                m->close();
+            }
+        });
+        if (byKey)
+            QTest::keyClick(menu, Qt::Key_R, Qt::ControlModifier);
+        else
+            button->click();
+        QCOMPARE(opened, QStringLiteral("Results"));
+        QVERIFY(menu->isVisible());
+        menu->hide();
+    }
+
     void windowFiguresAgreeWithTheJournal()
     {
         WorkFolder wf;
@@ -292,16 +331,8 @@ private slots:
 
         Program p([] { return kStarted; });
         p.startUp([](const QString &) {});
-        p.menu()->content();
-        // The button stands in free space of the menu, clear of every other control.
-        auto *button = p.menu()->findChild<QPushButton *>(QStringLiteral("ResultsButton"));
-        QVERIFY(button);
-        for (QWidget *w : button->parentWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
-            if (w != button)
-                QVERIFY2(!w->geometry().intersects(button->geometry()), qPrintable(w->objectName()));
-        QTimer::singleShot(50, [] { QApplication::activeModalWidget()->close(); });
-        button->click();
         ResultsWindow *w = p.results();
+        w->reload();
         w->tabs()->setCurrentIndex(3);
 
         QWidget *page = w->tabs()->currentWidget();
