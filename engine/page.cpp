@@ -1,5 +1,8 @@
 #include "page.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
+
 namespace vzt {
 
 Font lineFont() { return Font{}; }
@@ -77,6 +80,32 @@ QString displayText(const QString &stored)
     s.replace(QChar(5), QChar(u'|'));
     s.replace(QChar(7), QChar(0x00B7));
     return s;
+}
+
+QJsonObject describePage(const Page &p)
+{
+    QJsonObject o;
+    o["unit"] = p.unit;
+    o["test"] = p.test;
+    o["question"] = p.question;
+    if (p.generated) {
+        QJsonArray deal;
+        for (int d : p.deal)
+            deal.append(d);
+        o["deal"] = deal;
+        o["key"] = p.key;
+    }
+    QJsonArray labels;
+    for (const LabelItem &l : p.labels)
+        labels.append(QJsonObject{{"name", l.name}, {"text", l.text}, {"left", l.left},
+                                  {"top", l.top}, {"visible", l.visible}});
+    o["labels"] = labels;
+    QJsonArray images;
+    for (const ImageItem &i : p.images)
+        images.append(QJsonObject{{"name", i.name}, {"file", i.file}, {"left", i.left},
+                                  {"top", i.top}, {"width", i.width}, {"height", i.height}});
+    o["images"] = images;
+    return o;
 }
 
 } // namespace vzt

@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <deque>
 
+class QJsonObject;
+
 namespace vzt {
 
 struct Font {
@@ -83,5 +85,10 @@ struct Page {
 // Text as a label draws it: the control characters of code 5 and code 7
 // stand for the modulus bar and the multiplication dot.
 QString displayText(const QString &stored);
+
+// A question page as the learner saw it, in the form the gallery's bank.json
+// and the results journal keep: unit, test, question, the deal and key once
+// dealt, every label (stored text and position) and every picture box.
+QJsonObject describePage(const Page &page);
 
 } // namespace vzt

@@ -176,6 +176,8 @@ void AnswerSheet::controlClicked()
     refresh();
     if (!failure.isEmpty())
         report(failure);
+    else if (graded)
+        reportErrors(report, [this] { graded(model); });
 }
 
 namespace {

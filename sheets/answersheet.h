@@ -24,6 +24,10 @@ public:
     std::function<void(int k)> openQuestion;
     // The page of question k (1..20) as the learner has it; set by start-up.
     std::function<const Page &(int k)> questionPage;
+    // Called after a grading whose log entry was appended (set by start-up:
+    // it adds the attempt to the results journal). What it raises is
+    // reported on its own; the grading and the log entry stand.
+    std::function<void(const SheetModel &)> graded;
 
     // The button actions (also used by tests).
     void questionClicked(int k);

@@ -6,7 +6,9 @@
 #include "files.h"
 #include "rng.h"
 
+#include <QFile>
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace vzt {
 
@@ -46,6 +48,7 @@ SheetModel::SheetModel(const TestInfo &info, Clock clock) : info(info), clock_(s
 void SheetModel::create()
 {
     const QDateTime started = clock_();
+    startedAt = started;
     startDate = dateText(started.date());
     startTime = timeText(started.time());
     startSecond = secondOfDay(timeText(clock_().time()));
@@ -81,12 +84,76 @@ void SheetModel::confirm()
     prepareVisible = false;
 }
 
+namespace {
+const QString kStarted = QStringLiteral("Розпочато ");
+const QString kAt = QStringLiteral(" o ");
+const QString kSecondsErrors = QStringLiteral(" сек. Помилок ");
+} // namespace
+
+QString SheetModel::logLine(int elapsed) const
+{
+    return kStarted + startDate + kAt + startTime + info.logTag() + QString::number(elapsed)
+        + kSecondsErrors + QString::number(errors);
+}
+
 QByteArray SheetModel::logEntry(int elapsed) const
 {
-    const QString line = QStringLiteral("Розпочато ") + startDate + QStringLiteral(" o ") + startTime
-        + info.logTag() + QString::number(elapsed) + QStringLiteral(" сек. Помилок ")
-        + QString::number(errors);
-    return toCp1251(QStringLiteral("  \r\n") + line + QStringLiteral("\r\n"));
+    return toCp1251(QStringLiteral("  \r\n") + logLine(elapsed) + QStringLiteral("\r\n"));
+}
+
+LogLine parseLogLine(const TestInfo &info, const QString &text)
+{
+    LogLine l;
+    l.text = text;
+    if (text.trimmed().isEmpty()) {
+        l.kind = LogLine::Kind::Blank;
+        return l;
+    }
+    // One expression per test, built from the pieces the entry is written with.
+    static const std::array<QRegularExpression, 10> entries = [] {
+        std::array<QRegularExpression, 10> e;
+        for (const TestInfo &t : tests())
+            e[t.test - 1] = QRegularExpression(
+                QStringLiteral("^%1(\\S.*?)%2(\\d{1,2}:\\d\\d:\\d\\d)%3(\\d+)%4(\\d+)$")
+                    .arg(QRegularExpression::escape(kStarted), QRegularExpression::escape(kAt),
+                         QRegularExpression::escape(t.logTag()),
+                         QRegularExpression::escape(kSecondsErrors)));
+        return e;
+    }();
+    const QRegularExpression &re = entries[info.test - 1];
+    const QRegularExpressionMatch m = re.match(text);
+    if (!m.hasMatch())
+        return l;
+    bool secondsOk = false, errorsOk = false;
+    l.seconds = m.captured(3).toInt(&secondsOk);
+    l.errors = m.captured(4).toInt(&errorsOk);
+    if (!secondsOk || !errorsOk || l.errors > 20)
+        return l;
+    l.kind = LogLine::Kind::Entry;
+    l.date = m.captured(1);
+    l.time = m.captured(2);
+    return l;
+}
+
+std::vector<LogLine> readLog(const TestInfo &info)
+{
+    std::vector<LogLine> lines;
+    if (!QFile::exists(info.logFile()))
+        return lines;
+    const QString text = fromCp1251(readFile(info.logFile()));
+    qsizetype pos = 0;
+    while (pos < text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), pos);
+        const qsizetype next = end < 0 ? text.size() : end + 1;
+        if (end < 0)
+            end = text.size();
+        qsizetype stop = end;
+        if (stop > pos && text[stop - 1] == QLatin1Char('\r'))
+            --stop;
+        lines.push_back(parseLogLine(info, text.mid(pos, stop - pos)));
+        pos = next;
+    }
+    return lines;
 }
 
 void SheetModel::grade()
@@ -98,6 +165,7 @@ void SheetModel::grade()
     rightLetter.fill(QString());
     for (int k = 0; k < 20; ++k) {
         const long long key = readRow(readFile(keyFileName(info.test, k + 1)), 1, 1)[0];
+        this->key[k] = int(key);
         if (choice[k] == key) {
             colour[k] = Colour::Lime;
         } else {
@@ -107,8 +175,9 @@ void SheetModel::grade()
             ++errors;
         }
     }
-    const int now = secondOfDay(timeText(clock_().time()));
-    const int elapsed = now >= startSecond ? now - startSecond : now - startSecond + 86400;
+    gradedAt = clock_();
+    const int now = secondOfDay(timeText(gradedAt.time()));
+    elapsed = now >= startSecond ? now - startSecond : now - startSecond + 86400;
     appendToExisting(info.logFile(), logEntry(elapsed));
     header = QStringLiteral("Час %1 сек.").arg(elapsed);
     controlVisible = false;

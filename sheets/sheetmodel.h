@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace vzt {
 
@@ -35,6 +36,12 @@ public:
     QString startTime;
     int startSecond = 0;
     int errors = 0;
+    // The attempt as the results journal keeps it: when the sheet started
+    // and was graded, the seconds and the keys the grading read.
+    QDateTime startedAt;
+    QDateTime gradedAt;
+    int elapsed = 0;
+    std::array<int, 20> key{};
     std::array<int, 20> choice{}; // 0: nothing selected, 1..5: А .. Д
     std::array<Colour, 20> colour{};
     std::array<QString, 20> rightLetter;
@@ -53,9 +60,26 @@ public:
     void confirm();             // "Prepear" / "Repeat"
     void grade();               // "Control"; raises on a missing key or log file
     QByteArray logEntry(int elapsed) const;
+    QString logLine(int elapsed) const; // the entry's text line
 
 private:
     Clock clock_;
 };
+
+// One line of a test's result log as read back: an entry the grading wrote
+// (its start date and time as written, its seconds and errors), the blank
+// line before each entry, or a line of some other form, kept as it is.
+struct LogLine {
+    enum class Kind { Entry, Blank, Other };
+    Kind kind = Kind::Other;
+    QString text; // the line, decoded from cp1251, without its line break
+    QString date;
+    QString time;
+    int seconds = 0;
+    int errors = 0;
+};
+LogLine parseLogLine(const TestInfo &info, const QString &text);
+// Every line of the test's log, in order; a missing log has none. Only reads.
+std::vector<LogLine> readLog(const TestInfo &info);
 
 } // namespace vzt

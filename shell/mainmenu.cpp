@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace vzt {
 
@@ -55,6 +56,20 @@ void MainMenu::build(QWidget *c)
                 openTest(k);
         });
     }
+    // The learner's results: in the free space right of the second emblem;
+    // made before the catalogue button, which the focus leaves for "X".
+    auto *results = new QPushButton(QStringLiteral("Мої результати"), c);
+    results->setObjectName(QStringLiteral("ResultsButton"));
+    results->setFont(qfont(QStringLiteral("Tahoma"), 24, true));
+    results->setGeometry(476, 564, 260, 45);
+    results->setToolTip(QStringLiteral("Ctrl+R"));
+    auto showResults = [this] {
+        if (openResults)
+            openResults();
+    };
+    connect(results, &QPushButton::clicked, this, showResults);
+    auto *key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
+    connect(key, &QShortcut::activated, this, showResults);
     auto *cat = new QPushButton(catalogueCaption, c);
     cat->setObjectName(QStringLiteral("Button12"));
     cat->setFont(qfont(QStringLiteral("Tahoma"), 32, true));

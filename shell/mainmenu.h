@@ -1,6 +1,6 @@
 #pragma once
-// The main menu: the title picture, "X", the ten test buttons and the
-// catalogue button.
+// The main menu: the title picture, "X", the ten test buttons, the
+// catalogue button and, right of the emblems, the results button.
 #include "look.h"
 
 #include <QImage>
@@ -20,6 +20,7 @@ public:
     QString catalogueCaption = QStringLiteral("Button12");
     std::function<void(int test)> openTest;
     std::function<void()> openCatalogue;
+    std::function<void()> openResults; // "Мої результати", also Ctrl+R
 
 protected:
     void build(QWidget *content) override;

@@ -3,6 +3,7 @@
 #include "question.h"
 
 #include <QDir>
+#include <QScreen>
 #include <QTimer>
 
 namespace vzt {
@@ -43,6 +44,7 @@ void Program::startUp(const ErrorSink &sink)
         reportErrors(sink, [s] { s->model.create(); });
         s->openQuestion = [this, test = t.test](int k) { question(test, k)->openModal(); };
         s->questionPage = [this, test = t.test](int k) -> const Page & { return question(test, k)->page; };
+        s->graded = [this](const SheetModel &m) { journalAttempt(m); };
 
         for (auto [form, k] : t.creationOrder()) {
             auto w = std::make_unique<QuestionWindow>(form);
@@ -59,6 +61,48 @@ void Program::startUp(const ErrorSink &sink)
 
     menu_->openTest = [this](int test) { sheet(test)->openModal(); };
     menu_->openCatalogue = [this] { catalogue_->openModal(); };
+    menu_->openResults = [this] { openResults(); };
+}
+
+void Program::journalAttempt(const SheetModel &m)
+{
+    AttemptRecord a;
+    a.test = m.info.test;
+    a.started = m.startedAt;
+    a.ended = m.gradedAt;
+    a.seconds = m.elapsed;
+    a.errors = m.errors;
+    a.logLine = m.logLine(m.elapsed);
+    for (int k = 0; k < 20; ++k) {
+        a.answers[k].chosen = m.choice[k];
+        a.answers[k].correct = m.key[k];
+        if (const QuestionWindow *w = question(m.info.test, k + 1))
+            a.answers[k].page = describePage(w->page);
+    }
+    try {
+        addAttempt(a);
+    } catch (const Error &e) {
+        throw Error(QStringLiteral("Результат записано до %1.\n%2").arg(m.info.logFile(), e.text()),
+                    e.file());
+    }
+}
+
+ResultsWindow *Program::results()
+{
+    if (!results_)
+        results_ = std::make_unique<ResultsWindow>();
+    return results_.get();
+}
+
+void Program::openResults()
+{
+    ResultsWindow *w = results();
+    w->reload();
+    // maximized, and where no window manager maximizes it, as large as the screen
+    if (menu_)
+        w->setGeometry(menu_->screen()->availableGeometry());
+    w->setWindowState(w->windowState() | Qt::WindowMaximized);
+    w->exec();
 }
 
 void Program::show()

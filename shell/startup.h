@@ -7,6 +7,7 @@
 #include "errors.h"
 #include "mainmenu.h"
 #include "questionwindow.h"
+#include "resultswindow.h"
 
 #include <map>
 #include <memory>
@@ -32,16 +33,23 @@ public:
     QuestionWindow *question(int test, int k);    // by answer-sheet button
     QuestionWindow *window(int form);             // by class number
     Catalogue *catalogue() { return catalogue_.get(); }
+    // The results window, made when first asked for.
+    ResultsWindow *results();
+    void openResults(); // reread and shown modally
     // Every window in creation order.
     std::vector<Window *> windows();
 
 private:
+    // Adds a graded sheet's attempt, with the pages its questions showed, to
+    // the results journal; raises the message the learner sees.
+    void journalAttempt(const SheetModel &m);
     Clock clock_;
     FileEnv env_;
     std::unique_ptr<MainMenu> menu_;
     std::vector<std::unique_ptr<AnswerSheet>> sheets_;
     std::map<int, std::unique_ptr<QuestionWindow>> questions_;
     std::unique_ptr<Catalogue> catalogue_;
+    std::unique_ptr<ResultsWindow> results_;
     std::vector<Window *> order_;
 };
 

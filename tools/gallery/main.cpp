@@ -21,29 +21,8 @@ namespace {
 QJsonObject describe(Window *w)
 {
     QJsonObject o;
-    o["class"] = w->className();
     if (auto *q = qobject_cast<QuestionWindow *>(w)) {
-        const Page &p = q->page;
-        o["unit"] = p.unit;
-        o["test"] = p.test;
-        o["question"] = p.question;
-        if (p.generated) {
-            QJsonArray deal;
-            for (int d : p.deal)
-                deal.append(d);
-            o["deal"] = deal;
-            o["key"] = p.key;
-        }
-        QJsonArray labels;
-        for (const LabelItem &l : p.labels)
-            labels.append(QJsonObject{{"name", l.name}, {"text", l.text}, {"left", l.left},
-                                      {"top", l.top}, {"visible", l.visible}});
-        o["labels"] = labels;
-        QJsonArray images;
-        for (const ImageItem &i : p.images)
-            images.append(QJsonObject{{"name", i.name}, {"file", i.file}, {"left", i.left},
-                                      {"top", i.top}, {"width", i.width}, {"height", i.height}});
-        o["images"] = images;
+        o = describePage(q->page);
     } else if (auto *s = qobject_cast<AnswerSheet *>(w)) {
         o["unit"] = s->model.info.unit;
         o["test"] = s->model.info.test;
@@ -52,6 +31,7 @@ QJsonObject describe(Window *w)
     } else {
         o["unit"] = QStringLiteral("PrVirlanRek");
     }
+    o["class"] = w->className();
     return o;
 }
 
