@@ -108,4 +108,18 @@ QJsonObject describePage(const Page &p)
     return o;
 }
 
+namespace {
+const QString kSlotLetters = QStringLiteral("АБВГД");
+}
+
+QString slotLetter(int slot)
+{
+    return slot >= 1 && slot <= 5 ? kSlotLetters.mid(slot - 1, 1) : QString();
+}
+
+int slotItem(QStringView letter)
+{
+    return letter.size() == 1 ? int(kSlotLetters.indexOf(letter)) + 1 : 0;
+}
+
 } // namespace vzt

@@ -82,6 +82,11 @@ struct Page {
     ImageItem &image(const QString &name);
 };
 
+// The letters of the five slots: "А" .. "Д" for 1 .. 5, empty otherwise; and
+// back (0 for anything else).
+QString slotLetter(int slot);
+int slotItem(QStringView letter);
+
 // Text as a label draws it: the control characters of code 5 and code 7
 // stand for the modulus bar and the multiplication dot.
 QString displayText(const QString &stored);

@@ -15,7 +15,6 @@ namespace {
 
 // "VZTJ": marks the database as the trainer's journal.
 constexpr int kApplicationId = 0x565A544A;
-const QString kLetters = QStringLiteral("АБВГД");
 
 const char *const kSchema[] = {
     // `chosen` and `correct` of an attempt: its answers' letters in question
@@ -136,12 +135,6 @@ struct Statements {
 
 } // namespace
 
-QString slotLetter(int item) { return item >= 1 && item <= 5 ? kLetters.mid(item - 1, 1) : QString(); }
-
-int slotItem(QStringView letter)
-{
-    return letter.size() == 1 ? int(kLetters.indexOf(letter)) + 1 : 0;
-}
 
 void addAttempt(const AttemptRecord &a, const QString &file)
 {

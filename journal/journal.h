@@ -4,6 +4,8 @@
 // added, one transaction each; nothing is ever changed or deleted. The
 // database is marked as the trainer's (application id) and carries its schema
 // version; it is created on the first attempt.
+#include "page.h"
+
 #include <QDateTime>
 #include <QJsonObject>
 #include <QString>
@@ -31,10 +33,6 @@ struct AttemptRecord {
     QString logLine; // the entry the grading appended to the test's log
     std::array<AnswerRecord, 20> answers;
 };
-
-// "А" .. "Д" for 1 .. 5, empty otherwise; and back (0 for anything else).
-QString slotLetter(int item);
-int slotItem(QStringView letter);
 
 // Adds one attempt with its twenty answers. Raises vzt::Error, with the
 // reason in words for the learner, when the journal cannot take it (read-only,

@@ -59,12 +59,6 @@ Variant generateVariant(int test, std::uint32_t seed, MemoryEnv &env)
     return v;
 }
 
-QString slotLetter(int slot)
-{
-    static const QString letters = QStringLiteral("АБВГД");
-    return slot >= 1 && slot <= 5 ? QString(letters[slot - 1]) : QStringLiteral("?");
-}
-
 namespace {
 
 // Page geometry in points (1/72 inch) inside the printable area.
@@ -210,7 +204,7 @@ public:
             cell(numberW, seedW, row, v.seed ? QString::number(*v.seed) : QString(), false);
             for (int q = 1; q <= 20; ++q)
                 cell(numberW + seedW + (q - 1) * cellW, cellW, row,
-                     slotLetter(v.pages[q - 1].key), true);
+                     (v.pages[q - 1].key ? slotLetter(v.pages[q - 1].key) : QStringLiteral("?")), true);
         }
         painter_.setPen(QPen(Qt::gray, 0.5));
         const qreal right = numberW + seedW + 20 * cellW;

@@ -32,9 +32,6 @@ std::uint32_t variantSeed(std::uint32_t seed, int v);
 // picture or table) when a template fails.
 Variant generateVariant(int test, std::uint32_t seed, MemoryEnv &env);
 
-// The letters А … Д of slots 1 … 5 ("?" for no key).
-QString slotLetter(int slot);
-
 // Prints the variants of `test` onto `device` (A4): each variant from a new
 // sheet, its questions whole, several to a page; then, with `withKey`, one
 // page with the right letters of every variant. Returns the pages printed.

@@ -37,10 +37,7 @@ int letterItem(const QString &typed)
         t = QStringLiteral("А");
     else if (t == QLatin1String("B"))
         t = QStringLiteral("В");
-    if (t.size() != 1)
-        return 0;
-    const int at = QStringLiteral("АБВГД").indexOf(t);
-    return at < 0 ? 0 : at + 1;
+    return slotItem(t);
 }
 
 SheetModel::SheetModel(const TestInfo &info, Clock clock) : info(info), clock_(std::move(clock)) {}
@@ -158,20 +155,19 @@ std::vector<LogLine> readLog(const TestInfo &info)
 
 void SheetModel::grade()
 {
-    static const char *letters[] = {"А", "Б", "В", "Г", "Д"};
     // A grading repeated after a failed log append counts afresh, so that the
     // entry finally written holds this grading's errors only.
     errors = 0;
     rightLetter.fill(QString());
     for (int k = 0; k < 20; ++k) {
         const long long key = readRow(readFile(keyFileName(info.test, k + 1)), 1, 1)[0];
-        this->key[k] = int(key);
+        this->key[k] = key >= 1 && key <= 5 ? int(key) : 0;
         if (choice[k] == key) {
             colour[k] = Colour::Lime;
         } else {
             colour[k] = Colour::Red;
             if (key >= 1 && key <= 5)
-                rightLetter[k] = QString::fromUtf8(letters[key - 1]);
+                rightLetter[k] = slotLetter(int(key));
             ++errors;
         }
     }
