@@ -20,9 +20,9 @@ seed() { # target name
   mkdir -p "$work/$1/seeds"
   cat > "$work/$1/seeds/$2"
 }
-targets=${VZT_FUZZ_TARGETS:-table keyfile keylist picture}
+targets=${VZT_FUZZ_TARGETS:-table keyfile keylist log journal picture}
 for t in $targets; do rm -rf "${work:?}/$t"; done
-for t in table keyfile keylist picture; do mkdir -p "$work/$t/seeds" "$work/$t/corpus"; done
+for t in table keyfile keylist log journal picture; do mkdir -p "$work/$t/seeds" "$work/$t/corpus"; done
 if [ -d "$run/Ida" ]; then
   n=0
   for f in "$run"/Ida/*.txt; do
@@ -41,6 +41,12 @@ fi
 printf '3' | seed keyfile three
 printf '0\r\n' | seed keyfile zero
 printf '0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n' | { printf '\x07'; cat; } | seed keylist fresh
+
+# a journal of two attempts, made by the journal target itself
+if [ -x "$build/tools/fuzz/fuzz_journal" ]; then
+  VZT_FUZZ_MAKE_SEED="$work/journal/seeds/two-attempts" "$build/tools/fuzz/fuzz_journal" >/dev/null 2>&1 || true
+fi
+printf '\x01  \r\nРозпочато 10.12.2026 o 9:00:00  ВЗТ 01 Загальний час 754 сек. Помилок 3\r\n' | iconv -f utf-8 -t cp1251 | seed log entry
 
 status=0
 for t in $targets; do
