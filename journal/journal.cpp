@@ -177,12 +177,18 @@ void addAttempt(const AttemptRecord &a, const QString &file)
         QSqlQuery answer(c.db());
         answer.prepare(QStringLiteral(
             "INSERT INTO answer(attempt, question, chosen, correct, page) VALUES(?, ?, ?, ?, ?)"));
+        // a question without a key (a template that could not run) or an
+        // answer without a letter is kept as an empty letter
+        auto letter = [](int item) {
+            const QString l = slotLetter(item);
+            return l.isEmpty() ? QStringLiteral("") : l;
+        };
         for (int k = 0; k < 20; ++k) {
             const AnswerRecord &r = a.answers[k];
             answer.bindValue(0, id);
             answer.bindValue(1, k + 1);
-            answer.bindValue(2, slotLetter(r.chosen));
-            answer.bindValue(3, slotLetter(r.correct));
+            answer.bindValue(2, letter(r.chosen));
+            answer.bindValue(3, letter(r.correct));
             answer.bindValue(4, QString::fromUtf8(QJsonDocument(r.page).toJson(QJsonDocument::Compact)));
             if (!answer.exec())
                 throw s.fail(answer.lastError());

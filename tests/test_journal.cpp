@@ -102,6 +102,23 @@ class TestJournal : public QObject {
 private slots:
     void initTestCase() { setUpLook(*qApp); }
 
+    // A question whose template could not run keeps the key 0: grading
+    // counts it wrong, and the journal takes the attempt all the same.
+    void aQuestionWithoutAKeyIsJournalled()
+    {
+        WorkFolder wf;
+        Messages messages;
+        Program p([] { return kStarted; });
+        p.startUp([](const QString &) {});
+        writeFile(keyFileName(1, 5), "0");
+        takeTest(p, 1, {5});
+        QVERIFY2(messages.list.isEmpty(), qPrintable(messages.list.join('\n')));
+        const std::vector<AttemptRecord> all = readAttempts();
+        QCOMPARE(all.size(), std::size_t(1));
+        QCOMPARE(all[0].errors, 1);
+        QCOMPARE(all[0].answers[4].correct, 0);
+    }
+
     void gradingAddsOneAttemptWithItsAnswersAndPages()
     {
         WorkFolder wf;
