@@ -56,6 +56,15 @@ AnswerSheet::AnswerSheet(const TestInfo &info, Clock clock, QWidget *parent)
 {
 }
 
+// The lists go with the dialog after this object is gone: a list that loses
+// the focus then must not settle its text into it.
+AnswerSheet::~AnswerSheet()
+{
+    for (QComboBox *list : lists_)
+        if (list)
+            list->lineEdit()->disconnect(this);
+}
+
 void AnswerSheet::build(QWidget *c)
 {
     Font red{QStringLiteral("Tahoma"), 32, true, false, QColor(255, 0, 0)};

@@ -19,6 +19,7 @@ class AnswerSheet : public Window {
     Q_OBJECT
 public:
     AnswerSheet(const TestInfo &info, Clock clock = systemClock(), QWidget *parent = nullptr);
+    ~AnswerSheet() override;
     SheetModel model;
     // Opens question window k (1..20) modally; set by start-up.
     std::function<void(int k)> openQuestion;
