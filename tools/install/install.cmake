@@ -18,7 +18,7 @@ add_custom_target(icons ALL DEPENDS ${CMAKE_BINARY_DIR}/icons.stamp)
 # The Debian changelog and the manual page, compressed as policy asks (no
 # name or time stamp in the gzip header: the same text gives the same bytes).
 set(VZT_GZIPPED)
-foreach(doc changelog vzt-trainer.1)
+foreach(doc changelog vzt-trainer.1 vzt-print.1)
   add_custom_command(
     OUTPUT ${CMAKE_BINARY_DIR}/${doc}.gz
     COMMAND gzip -9nc ${CMAKE_SOURCE_DIR}/tools/install/${doc} > ${CMAKE_BINARY_DIR}/${doc}.gz
@@ -30,6 +30,7 @@ add_custom_target(package_docs ALL DEPENDS ${VZT_GZIPPED})
 install(TARGETS vzt-trainer RUNTIME DESTINATION lib/vzt-trainer)
 if(TARGET vzt-print)
   install(TARGETS vzt-print RUNTIME DESTINATION bin)
+  install(FILES ${CMAKE_BINARY_DIR}/vzt-print.1.gz DESTINATION share/man/man1)
 endif()
 install(PROGRAMS tools/install/vzt-trainer.sh DESTINATION bin RENAME vzt-trainer)
 install(DIRECTORY ${VZT_RUN}/SpS ${VZT_RUN}/Ida DESTINATION share/vzt-trainer
