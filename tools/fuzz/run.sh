@@ -55,9 +55,11 @@ for t in $targets; do
   kept="$root/tools/fuzz/corpus/$t"
   dirs=("$work/$t/corpus" "$work/$t/seeds")
   [ -d "$kept" ] && dirs+=("$kept")
+  maxlen=8192
+  [ "$t" = journal ] && maxlen=32768 # a journal of two attempts is 16 KiB
   echo "== fuzz_$t for ${seconds}s"
   if ! (cd "$work/$t" && "$bin" -max_total_time="$seconds" -timeout=1 -rss_limit_mb=2048 \
-          -max_len=8192 -print_final_stats=1 -artifact_prefix="$work/$t/" "${dirs[@]}" > "$work/$t/log" 2>&1); then
+          -max_len="$maxlen" -print_final_stats=1 -artifact_prefix="$work/$t/" "${dirs[@]}" > "$work/$t/log" 2>&1); then
     tail -n 60 "$work/$t/log"
     status=1
   fi
