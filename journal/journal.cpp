@@ -153,6 +153,12 @@ void addAttempt(const AttemptRecord &a, const QString &file)
                 s.run(QString::fromLatin1(sql));
             s.run(QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId));
             s.run(QStringLiteral("PRAGMA user_version = %1").arg(kJournalVersion));
+        } else {
+            // A damaged file may take an attempt and lose it again: it is
+            // refused before anything is added.
+            QSqlQuery q = s.run(QStringLiteral("PRAGMA quick_check(1)"));
+            if (!q.next() || q.value(0).toString() != QLatin1String("ok"))
+                throw s.fail(QStringLiteral("файл журналу пошкоджений"));
         }
         QSqlQuery attempt(c.db());
         attempt.prepare(QStringLiteral(
