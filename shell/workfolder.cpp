@@ -19,7 +19,7 @@ QString chosenWorkFolder(const QString &option)
     if (folder.isEmpty())
         folder = qEnvironmentVariable("VZT_FOLDER");
     if (folder.isEmpty()) {
-        // The base directory specification: a relative XDG_DATA_HOME is ignored.
+        // As desktop programs do, a relative XDG_DATA_HOME counts as unset.
         QString base = qEnvironmentVariable("XDG_DATA_HOME");
         if (base.isEmpty() || QDir::isRelativePath(base))
             base = QDir::homePath() + QStringLiteral("/.local/share");

@@ -1,5 +1,5 @@
 #pragma once
-// Layout shapes shared by the Test 6 windows: the wide grid of Part 3.2 with
+// Layout shapes shared by the Test 6 windows: the wide answer grid with
 // picture options at top 335 under the letters.
 #include "question.h"
 
