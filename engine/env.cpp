@@ -14,6 +14,26 @@ namespace vzt {
 
 QByteArray FileEnv::table(const QString &name) { return readFile(name); }
 
+namespace {
+// A picture as a plain 32-bit image. An indexed file (a BMP or PNG with a
+// palette) may name colours past the end of its palette, and the toolkit's
+// scaling reads such a palette without bounds; the missing entries are made
+// black first, and the conversion then never looks at the palette again.
+QImage plainImage(QImage img)
+{
+    if (img.format() == QImage::Format_Indexed8 || img.format() == QImage::Format_Mono ||
+        img.format() == QImage::Format_MonoLSB) {
+        QList<QRgb> table = img.colorTable();
+        const qsizetype n = img.format() == QImage::Format_Indexed8 ? 256 : 2;
+        if (table.size() < n) {
+            table.resize(n, qRgb(0, 0, 0));
+            img.setColorTable(table);
+        }
+    }
+    return img.convertToFormat(QImage::Format_RGB32);
+}
+} // namespace
+
 QImage readPicture(const QString &name)
 {
     const QString path = localPath(name);
@@ -25,7 +45,7 @@ QImage readPicture(const QString &name)
         throw Error(QStringLiteral("Cannot open file \"%1\". %2")
                         .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason));
     }
-    return img;
+    return plainImage(img);
 }
 
 QString twinPath(const QString &name)
@@ -53,9 +73,7 @@ QImage readTwin(const QString &name, QSize size)
     QImage img = reader.read();
     if (img.isNull() || img.size() != 2 * size)
         return QImage();
-    // as a plain 32-bit image: a PNG with a short palette reads as indexed,
-    // which the toolkit's smooth scaling does not take safely
-    return img.convertToFormat(QImage::Format_RGB32);
+    return plainImage(img);
 }
 
 QImage FileEnv::picture(const QString &name)

@@ -70,6 +70,40 @@ private slots:
         QDir::setCurrent(previous);
     }
 
+    void aPaletteTooShortReadsAsBlack()
+    {
+        // A damaged 8-bit BMP of 4x2 pixels whose palette has two colours
+        // (white, grey) while its pixels name colour 200: read, scaled and
+        // fitted to a box like any picture, the unknown colour is black.
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir("SpS");
+        QByteArray bmp;
+        QDataStream out(&bmp, QIODevice::WriteOnly);
+        out.setByteOrder(QDataStream::LittleEndian);
+        out.writeRawData("BM", 2);
+        out << quint32(14 + 40 + 8 + 8) << quint32(0) << quint32(14 + 40 + 8);
+        out << quint32(40) << qint32(4) << qint32(2) << quint16(1) << quint16(8) << quint32(0)
+            << quint32(8) << qint32(3780) << qint32(3780) << quint32(2) << quint32(2);
+        out << quint32(0x00ffffff) << quint32(0x00808080);
+        for (quint8 px : {200, 1, 0, 200, 200, 200, 200, 200})
+            out << px;
+        QFile f(dir.filePath("SpS/P.bmp"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bmp);
+        f.close();
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        const QImage p = readPicture(QStringLiteral("SpS\\P.bmp"));
+        QDir::setCurrent(previous);
+        QCOMPARE(p.size(), QSize(4, 2));
+        QCOMPARE(p.format(), QImage::Format_RGB32);
+        QCOMPARE(p.pixel(0, 1), qRgb(0, 0, 0));   // colour 200
+        QCOMPARE(p.pixel(1, 1), qRgb(128, 128, 128));
+        QCOMPARE(p.pixel(2, 1), qRgb(255, 255, 255));
+        const QPixmap shown = boxPixmap(p, QString(), QSize(2, 1), true, 1.0);
+        QCOMPARE(shown.size(), QSize(2, 1));
+    }
+
     void questionWindowShowsTheFineDetail()
     {
         // Test 3 question 15 shows its options as pictures: at ratio 2 a

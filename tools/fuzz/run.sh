@@ -4,6 +4,8 @@
 # tools/fuzz/corpus/<target> plus seeds from a generated working folder
 # ($VZT_RUN, default build/run). Exits non-zero on any finding; a finding's
 # input is left as crash-*/timeout-*/leak-* in the target's work folder.
+# Each run starts from the fixed seed $VZT_FUZZ_SEED (default 1), so a run is
+# repeated as it was; VZT_FUZZ_SEED=0 lets each run pick its own.
 # Usage: tools/fuzz/run.sh SECONDS   (VZT_FUZZ_TARGETS="table picture" runs some)
 set -euo pipefail
 seconds=${1:?usage: tools/fuzz/run.sh SECONDS}
@@ -58,7 +60,7 @@ for t in $targets; do
   maxlen=8192
   [ "$t" = journal ] && maxlen=32768 # a journal of two attempts is 16 KiB
   echo "== fuzz_$t for ${seconds}s"
-  if ! (cd "$work/$t" && "$bin" -max_total_time="$seconds" -timeout=1 -rss_limit_mb=2048 \
+  if ! (cd "$work/$t" && "$bin" -max_total_time="$seconds" -seed="${VZT_FUZZ_SEED:-1}" -timeout=1 -rss_limit_mb=2048 \
           -max_len="$maxlen" -print_final_stats=1 -artifact_prefix="$work/$t/" "${dirs[@]}" > "$work/$t/log" 2>&1); then
     tail -n 60 "$work/$t/log"
     status=1
