@@ -10,10 +10,13 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 class QJsonObject;
 
 namespace vzt {
+
+class Steps;
 
 struct Font {
     QString family = QStringLiteral("Tahoma");
@@ -72,6 +75,8 @@ struct Page {
     QStringList options;          // options 1..5: texts or picture file names
     QStringList optionForms;      // what the learner sees of each option
     bool pictureOptions = false;
+    // The worked solution, built when it is first shown (engine/solution.h).
+    std::function<void(Steps &)> solver;
 
     QString className() const { return QStringLiteral("TForm%1").arg(form); }
     LabelItem *findLabel(const QString &name);

@@ -15,6 +15,7 @@
 // program, in the gallery and in the bank check.
 #include "errors.h"
 #include "page.h"
+#include "solution.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -113,6 +114,9 @@ public:
     // Shows `option` as a stacked fraction in the slot it was dealt to, with
     // the denominator in Label14 and the bar in Image1.
     void stackedFraction(int option, const QString &numerator, const QString &denominator);
+
+    // ---- the worked solution, built only when shown (engine/solution.h)
+    void solution(std::function<void(Steps &)> steps) { page_.solver = std::move(steps); }
 
     // A key file that could not be written, raised once the window is
     // complete: the question stays usable (its key file reads no right key).

@@ -58,4 +58,10 @@ VZT_QUESTION(QN4, 1, 4, 7)
     static const std::array<QString, 5> bars{"Image1", "Image2", "Image3", "Image4", "Image5"};
     for (int s = 0; s < 5; ++s)
         q.picture(bars[s], kFractionBar, kNarrowLefts[s], 280, 30, 10, true);
+
+    q.solution([=](Steps &s) {
+        s << "Незіпсованих яблук 100 − " + val(P) + " = " + val(100 - P) + " %.";
+        s << "P = " + frac(100 - P, 100) + " = " + lowest(100 - P, 100) + ".";
+        s.answer();
+    });
 }

@@ -1,7 +1,8 @@
 // vzt-bankcheck: builds every question of the bank for many generator seeds
 // and checks what a learner would get.
 //
-//   vzt-bankcheck --seeds N [--dump FILE] [--only UNIT,UNIT...]
+//   vzt-bankcheck --seeds N [--dump FILE] [--only UNIT,UNIT...] [--solutions]
+//                [--print N]
 //
 // Run in the working folder (it reads SpS and Ida from there). For every
 // template and seeds 1..N the page is built as at start-up, with the
@@ -14,8 +15,12 @@
 //   - no option form is empty or shows "nan", "inf" or a negative zero;
 //   - the five option forms are different (unless allowed below);
 //   - every picture the page names exists;
-//   - the question's verifier, where one is registered, agrees.
-// One line per question; exit status 1 on any failure.
+//   - the question's verifier, where one is registered, agrees;
+//   - its worked solution has 2 to 6 steps, its last step names the keyed
+//     option with its slot letter, and every equality of numbers that a step
+//     states holds exactly (with --solutions, every question must have one).
+// One line per question; exit status 1 on any failure. With --print, the
+// question lines and the solution of seeds 1..N are printed as plain text.
 //
 // With --dump, the distinct variants of each question (what the learner
 // sees, whatever the deal) are written as JSON for tools/gen/check_content.py:
@@ -24,6 +29,7 @@
 #include "errors.h"
 #include "files.h"
 #include "question.h"
+#include "solution.h"
 #include "verify.h"
 
 #include <QByteArray>
@@ -305,13 +311,16 @@ struct Stats {
     int dumped = 0;
     int keys[6] = {0, 0, 0, 0, 0, 0};
     bool verifier = false;
+    int solved = 0;      // pages with a worked solution
+    long equalities = 0; // equalities its steps state, evaluated
+    int longest = 0;     // characters of the longest solution
     int failures = 0;
     QStringList shown;
 };
 
 void usage()
 {
-    std::fprintf(stderr, "usage: vzt-bankcheck --seeds N [--dump FILE] [--only UNIT,...]\n");
+    std::fprintf(stderr, "usage: vzt-bankcheck --seeds N [--dump FILE] [--only UNIT,...] [--solutions] [--print N]\n");
 }
 
 } // namespace
@@ -321,12 +330,18 @@ int main(int argc, char **argv)
     int seeds = 0;
     QString dumpFile;
     QSet<QString> only;
+    bool needSolutions = false;
+    int printSeeds = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--seeds" && i + 1 < argc)
             seeds = std::atoi(argv[++i]);
         else if (a == "--dump" && i + 1 < argc)
             dumpFile = QString::fromLocal8Bit(argv[++i]);
+        else if (a == "--print" && i + 1 < argc)
+            printSeeds = std::atoi(argv[++i]);
+        else if (a == "--solutions")
+            needSolutions = true;
         else if (a == "--only" && i + 1 < argc)
             for (const QString &u : QString::fromLocal8Bit(argv[++i]).split(',', Qt::SkipEmptyParts))
                 only.insert(u.trimmed());
@@ -372,7 +387,7 @@ int main(int argc, char **argv)
     QElapsedTimer timer;
     timer.start();
     MemoryEnv env;
-    int total = 0, failedQuestions = 0, checked = 0;
+    int total = 0, failedQuestions = 0, checked = 0, solvedQuestions = 0;
     bool firstQuestion = true;
     for (const TemplateInfo &info : list) {
         if (!only.isEmpty() && !only.contains(QString::fromLatin1(info.unit)))
@@ -429,6 +444,29 @@ int main(int argc, char **argv)
                 for (const QString &f : verdict.failures)
                     fail << "verifier: " + f;
             }
+            if (hasSolution(page)) {
+                const Solution sol = solve(page);
+                int eq = 0;
+                for (const QString &f : checkSolution(page, sol, &eq))
+                    fail << "solution: " + f;
+                ++st.solved;
+                st.equalities += eq;
+                if (seed <= printSeeds) {
+                    std::printf("--- %s seed %d\n", info.unit, seed);
+                    for (const QString &name : kLineLabels)
+                        if (const LabelItem *l = page.findLabel(name); l && !l->text.isEmpty())
+                            std::printf("  | %s\n", qPrintable(displayText(l->text)));
+                    QStringList forms;
+                    for (int k = 1; k <= 5; ++k)
+                        forms << slotLetter(k) + ") " + displayText(page.optionForms.value(page.deal[k - 1] - 1));
+                    std::printf("  | %s\n", qPrintable(forms.join("   ")));
+                    for (const QString &step : sol.steps)
+                        std::printf("  * %s\n", qPrintable(plainStep(step)));
+                }
+                st.longest = std::max<int>(st.longest, int(sol.steps.join(' ').size()));
+            } else if (needSolutions) {
+                fail << "no worked solution";
+            }
             for (const QString &f : fail)
                 note(seed, f);
             if (page.key >= 1 && page.key <= 5)
@@ -452,10 +490,13 @@ int main(int argc, char **argv)
         total += seeds;
         if (st.failures)
             ++failedQuestions;
+        if (st.solved)
+            ++solvedQuestions;
         std::printf("%-6s test %2d q %2d  seeds %d  variants %5d  keys %d/%d/%d/%d/%d  verifier %s  "
-                    "failures %d  %.2f s\n",
+                    "solution %s (%ld equalities, longest %d)  failures %d  %.2f s\n",
                     info.unit, info.test, info.question, st.seeds, st.variants, st.keys[1], st.keys[2],
-                    st.keys[3], st.keys[4], st.keys[5], st.verifier ? "yes" : "no ", st.failures,
+                    st.keys[3], st.keys[4], st.keys[5], st.verifier ? "yes" : "no ",
+                    st.solved ? "yes" : "no ", st.equalities, st.longest, st.failures,
                     (timer.nsecsElapsed() - questionStart) / 1e9);
         for (const QString &s : st.shown)
             std::printf("    %s\n", qPrintable(s));
@@ -479,7 +520,8 @@ int main(int argc, char **argv)
         dump.write("\n]}\n");
         dump.close();
     }
-    std::printf("bank check: %d questions, %d pages in %.1f s; %d question%s failed\n", checked, total,
-                timer.elapsed() / 1000.0, failedQuestions, failedQuestions == 1 ? "" : "s");
+    std::printf("bank check: %d questions (%d with a worked solution), %d pages in %.1f s; %d question%s failed\n",
+                checked, solvedQuestions, total, timer.elapsed() / 1000.0, failedQuestions,
+                failedQuestions == 1 ? "" : "s");
     return failedQuestions ? 1 : 0;
 }
