@@ -4,6 +4,7 @@
 #include "errors.h"
 #include "files.h"
 #include "question.h"
+#include "solution.h"
 #include "rng.h"
 
 #include <QTemporaryDir>
@@ -202,6 +203,71 @@ private slots:
             QCOMPARE(p.findLabel(kSlotLabels[k - 1])->text, QStringLiteral("o%1").arg(expected[k - 1]));
         QCOMPARE(p.key, keyOf(expected, 1));
         QCOMPARE(env.keys.at({1, 1}), p.key);
+    }
+
+    void solutionsAreChecked()
+    {
+        // The check of a worked solution, on a page whose right option is
+        // 24/25: a sound solution passes with every equality of numbers
+        // evaluated; broken ones are caught; equalities with a name, a
+        // function or a root on one side are passed over, not misread.
+        static const TemplateInfo info{1, 4, "T", 7, [](Q &q) {
+            q.textOptions({"24/25", "1/25", "1/24", "23/25", "22/25"}, 1);
+        }};
+        struct Case {
+            const char *name;
+            QStringList steps;
+            int named; // 0: the engine's answer step; -1: none
+            QString failure; // empty: passes
+            int equalities;
+        };
+        const QString tooLarge = QStringLiteral("2<sup>70</sup> · 2<sup>70</sup> = 4<sup>70</sup>");
+        const std::vector<Case> cases{
+            {"sound", {"Незіпсованих 100 − 4 = 96 %.", "P = 96/100 = 24/25."}, 0, {}, 2},
+            {"chain, powers, decimals", {"2 · 3 = 6 = 12/2, 2<sup>−1</sup> = 0,5 = 1/2; (−3)² = 9."}, 0, {}, 5},
+            {"names another option", {"P = 24/25."}, 2, "names option 2", 0},
+            {"false fraction", {"P = 96/100 = 23/25."}, 0, "96/100 = 23/25, which is false", 1},
+            {"false power", {"2<sup>10</sup> = 1000."}, 0, "which is false", 1},
+            {"rounded with =", {"1/3 = 0,33."}, 0, "which is false", 1},
+            {"division by zero", {"5/0 = 1."}, 0, "divides by zero", 0},
+            {"names passed over", {"x = 2 + 3, sin 30° = 1/2, 2√3 = 3, f(2) = 5, x − 3 = 4, 3x = 4, "
+                                   "x<sup>2</sup> = 9, x<sub>1</sub> = 7, |−3| = 4, 2 π = 6, y = 2 x."},
+             0, {}, 0},
+            {"words beside numbers", {"Маємо 2 + 3 = 5 см, тому 5 · 2 = 10."}, 0, {}, 2},
+            {"too large to evaluate", {tooLarge}, 0, {}, 0},
+            {"answer only", {}, 0, "1 steps", 0},
+            {"no answer", {"P = 24/25.", "Отже, P = 24/25."}, -1, "names no option", 0},
+            {"answer too early", {"Відповідь: 24/25"}, 0, "before the last step", 0},
+            {"seven steps", {"1", "2", "3", "4", "5", "6"}, 0, "7 steps", 0},
+        };
+        MemoryEnv env;
+        env.generator.seed = 7;
+        Page p = commonPage(7, "T", 1, 4);
+        runTemplate(p, &info, env);
+        for (const Case &c : cases) {
+            p.solver = [&c](Steps &s) {
+                for (const QString &step : c.steps)
+                    s << step;
+                if (c.named == 0)
+                    s.answer();
+                else if (c.named > 0)
+                    s.answerOption(c.named, QString());
+            };
+            const Solution sol = solve(p);
+            int equalities = -1;
+            const QStringList failures = checkSolution(p, sol, &equalities);
+            if (c.failure.isEmpty())
+                QVERIFY2(failures.isEmpty(), qPrintable(QString(c.name) + ": " + failures.join("; ")));
+            else
+                QVERIFY2(failures.join("; ").contains(c.failure),
+                         qPrintable(QString(c.name) + ": " + failures.join("; ")));
+            QVERIFY2(equalities == c.equalities,
+                     qPrintable(QStringLiteral("%1: %2 equalities").arg(c.name).arg(equalities)));
+        }
+        // The answer step names the keyed slot's letter and the option as seen.
+        p.solver = [](Steps &s) { s << "P = 24/25."; s.answer(); };
+        QCOMPARE(solve(p).steps.back(), "Відповідь: " + slotLetter(p.key) + ") 24/25");
+        QCOMPARE(plainStep("x<sup>2</sup> &lt; 9, a<sub>1</sub>"), QStringLiteral("x² < 9, a1"));
     }
 
     void displayTextShowsControlCharacters()
