@@ -174,12 +174,7 @@ QWidget *Window::content()
         layout->addWidget(scroll_);
         content_ = new QWidget;
         build(content_);
-        // The content is as large as what it holds.
-        QRect r;
-        for (QWidget *w : content_->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
-            if (!w->isHidden())
-                r |= w->geometry();
-        content_->setFixedSize(r.right() + 16, r.bottom() + 16);
+        fitContent();
         // No button is a default button: Enter never closes a window or ends
         // the program; Space presses the button that has the focus.
         for (QPushButton *b : content_->findChildren<QPushButton *>()) {
@@ -189,6 +184,16 @@ QWidget *Window::content()
         scroll_->setWidget(content_);
     }
     return content_;
+}
+
+void Window::fitContent()
+{
+    // The content is as large as what it shows.
+    QRect r;
+    for (QWidget *w : content_->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (!w->isHidden())
+            r |= w->geometry();
+    content_->setFixedSize(r.right() + 16, r.bottom() + 16);
 }
 
 void Window::showAtSize()

@@ -63,6 +63,9 @@ public:
 
 protected:
     virtual void build(QWidget *content) = 0;
+    // Sizes the built content to what it shows (after showing or hiding a part).
+    void fitContent();
+    QScrollArea *scrollArea() const { return scroll_; }
     void changeEvent(QEvent *e) override;
     void showEvent(QShowEvent *e) override;
     void moveEvent(QMoveEvent *e) override;

@@ -1,7 +1,13 @@
 #include "questionwindow.h"
 
+#include "solution.h"
+
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
 
 namespace vzt {
 
@@ -12,6 +18,119 @@ void QuestionWindow::build(QWidget *content)
     if (!page.maximized)
         setNormalGeometry(page.normalGeometry);
     renderPage(page, content, this);
+    if (!hasSolution(page))
+        return;
+    // Below everything the window shows, at the left: free in every window.
+    QRect shown;
+    for (QWidget *w : content->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (!w->isHidden())
+            shown |= w->geometry();
+    solutionButton_ = new QPushButton(QStringLiteral("Розв'язання"), content);
+    solutionButton_->setObjectName(QStringLiteral("SolutionButton"));
+    solutionButton_->setFont(qfont(QStringLiteral("Tahoma"), 19));
+    const QSize hint = solutionButton_->sizeHint();
+    solutionButton_->setGeometry(11, shown.bottom() + 14, std::max(hint.width() + 16, 150), hint.height() + 4);
+    solutionButton_->setHidden(true);
+    connect(solutionButton_, &QPushButton::clicked, this, &QuestionWindow::showSolution);
+}
+
+bool QuestionWindow::allowed() const { return solutionAllowed && solutionAllowed() && hasSolution(page); }
+
+void QuestionWindow::updateSolutionButton()
+{
+    if (!solutionButton_)
+        return;
+    const bool on = allowed();
+    solutionButton_->setVisible(on);
+    if (!on && solutionPanel_)
+        solutionPanel_->hide();
+    fitContent();
+}
+
+void QuestionWindow::showEvent(QShowEvent *e)
+{
+    Window::showEvent(e);
+    updateSolutionButton();
+}
+
+bool QuestionWindow::solutionButtonShown() const { return solutionButton_ && !solutionButton_->isHidden(); }
+
+QLabel *QuestionWindow::solutionText() const
+{
+    if (solutionPanel_ && !solutionPanel_->isHidden())
+        return solutionPanel_;
+    if (solutionWindow_ && solutionWindow_->isVisible())
+        return solutionWindow_->findChild<QLabel *>();
+    return nullptr;
+}
+
+void QuestionWindow::showSolution()
+{
+    content();
+    if (!allowed())
+        return;
+    updateSolutionButton();
+    const QStringList steps = solve(page).steps; // built only now
+    QWidget *c = content();
+    const int top = solutionButton_->geometry().bottom() + 12;
+    const int width = std::max(c->width() - 27, 900);
+    if (!solutionPanel_) {
+        solutionPanel_ = solutionLabel(c, steps, width);
+        solutionPanel_->setObjectName(QStringLiteral("Solution"));
+        solutionPanel_->move(11, top);
+    }
+    // Below the question where the window shows it without scrolling away
+    // from the question, else in a window of its own.
+    const int room = scrollArea() ? scrollArea()->viewport()->height() : height();
+    if (top + solutionPanel_->height() + 16 <= std::max(room, 600)) {
+        solutionPanel_->show();
+        fitContent();
+        return;
+    }
+    if (!solutionWindow_) {
+        solutionWindow_ = new QDialog(this);
+        solutionWindow_->setObjectName(QStringLiteral("SolutionWindow"));
+        solutionWindow_->setWindowTitle(QStringLiteral("Розв'язання: запитання %1").arg(page.question));
+        auto *layout = new QVBoxLayout(solutionWindow_);
+        auto *scroll = new QScrollArea(solutionWindow_);
+        scroll->setWidget(solutionLabel(nullptr, steps, 760));
+        scroll->setFrameShape(QFrame::NoFrame);
+        layout->addWidget(scroll);
+        solutionWindow_->resize(820, std::min(scroll->widget()->height() + 40, 480));
+    }
+    solutionWindow_->show();
+    solutionWindow_->raise();
+}
+
+int QuestionWindow::openWithSolution()
+{
+    showAtSize();
+    QTimer::singleShot(0, this, &QuestionWindow::showSolution);
+    return exec();
+}
+
+QString solutionHtml(const QStringList &steps)
+{
+    QString html;
+    for (int k = 0; k < steps.size(); ++k)
+        html += k + 1 < steps.size() ? QStringLiteral("<p style=\"margin:0 0 6px 0\">%1</p>").arg(steps[k])
+                                     : QStringLiteral("<p style=\"margin:0\"><b>%1</b></p>").arg(steps[k]);
+    return html;
+}
+
+QLabel *solutionLabel(QWidget *parent, const QStringList &steps, int width)
+{
+    auto *l = new QLabel(parent);
+    l->setFont(qfont(QStringLiteral("Tahoma"), 22));
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    l->setPalette(pal);
+    l->setTextFormat(Qt::RichText);
+    l->setWordWrap(true);
+    l->setText(solutionHtml(steps));
+    l->setFixedWidth(width);
+    l->setFixedHeight(l->heightForWidth(width));
+    return l;
 }
 
 void renderPage(const Page &page, QWidget *content, QDialog *window, qreal dpr)

@@ -97,6 +97,7 @@ void AnswerSheet::build(QWidget *c)
 
         letters_[k - 1] = placeLabel(c, QStringLiteral("Label%1").arg(15 + k), QString(), 104,
                                      listTop(k), blue);
+        letters_[k - 1]->installEventFilter(this);
     }
     control_ = new QPushButton(QStringLiteral("Control"), c);
     control_->setObjectName(QStringLiteral("Button22"));
@@ -150,6 +151,10 @@ void AnswerSheet::refresh()
         lists_[k]->setStyleSheet(listStyle(model.colour[k]));
         letters_[k]->setText(model.rightLetter[k]);
         letters_[k]->adjustSize();
+        // A right letter opens its question with the solution.
+        const bool link = !model.rightLetter[k].isEmpty() && openSolution;
+        letters_[k]->setCursor(link ? Qt::PointingHandCursor : Qt::ArrowCursor);
+        letters_[k]->setToolTip(link ? QStringLiteral("Розв'язання запитання %1").arg(k + 1) : QString());
     }
     control_->setVisible(model.controlVisible);
     prepare_->setVisible(model.prepareVisible);
@@ -161,6 +166,24 @@ void AnswerSheet::questionClicked(int k)
     refresh();
     if (openQuestion)
         openQuestion(k);
+}
+
+void AnswerSheet::rightLetterClicked(int k)
+{
+    // The header keeps the time the grading showed.
+    if (model.gradedAt.isValid() && !model.rightLetter[k - 1].isEmpty() && openSolution)
+        openSolution(k);
+}
+
+bool AnswerSheet::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease)
+        for (int k = 1; k <= 20; ++k)
+            if (watched == letters_[k - 1]) {
+                rightLetterClicked(k);
+                return true;
+            }
+    return Window::eventFilter(watched, event);
 }
 
 void AnswerSheet::choose(int k, int item)

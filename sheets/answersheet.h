@@ -23,6 +23,9 @@ public:
     SheetModel model;
     // Opens question window k (1..20) modally; set by start-up.
     std::function<void(int k)> openQuestion;
+    // Opens question window k with its worked solution; set by start-up. A
+    // click on a wrong row's right letter does this once the sheet is graded.
+    std::function<void(int k)> openSolution;
     // The page of question k (1..20) as the learner has it; set by start-up.
     std::function<const Page &(int k)> questionPage;
     // Called after a grading whose log entry was appended (set by start-up:
@@ -32,6 +35,7 @@ public:
 
     // The button actions (also used by tests).
     void questionClicked(int k);
+    void rightLetterClicked(int k);
     void prepareClicked();
     void controlClicked();
     void choose(int k, int item); // item 0..5 as the list's selection
@@ -48,6 +52,7 @@ public:
 
 protected:
     void build(QWidget *content) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void refresh();

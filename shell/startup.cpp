@@ -43,12 +43,14 @@ void Program::startUp(const ErrorSink &sink)
         sheets_.push_back(std::move(sheet));
         reportErrors(sink, [s] { s->model.create(); });
         s->openQuestion = [this, test = t.test](int k) { question(test, k)->openModal(); };
+        s->openSolution = [this, test = t.test](int k) { question(test, k)->openWithSolution(); };
         s->questionPage = [this, test = t.test](int k) -> const Page & { return question(test, k)->page; };
         s->graded = [this](const SheetModel &m) { journalAttempt(m); };
 
         for (auto [form, k] : t.creationOrder()) {
             auto w = std::make_unique<QuestionWindow>(form);
             QuestionWindow *qw = w.get();
+            qw->solutionAllowed = [s] { return s->model.gradedAt.isValid(); };
             order_.push_back(qw);
             questions_[form] = std::move(w);
             qw->page = commonPage(form, t.questions[k - 1].unit, t.test, k);

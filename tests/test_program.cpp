@@ -5,6 +5,7 @@
 #include "fixture.h"
 #include "look.h"
 #include "question.h"
+#include "solution.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <QtTest>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -277,6 +279,68 @@ private slots:
                                 .arg(w->frameGeometry().y()).arg(w->frameGeometry().width()).arg(w->frameGeometry().height())
                                 .arg(avail.width()).arg(avail.height())));
         w->hide();
+    }
+
+    // The worked solution of a question: nothing of it before its test's
+    // sheet is graded; after grading, the button below the question shows it,
+    // and a wrong row's right letter on the sheet opens the question with it.
+    void solutionOnlyAfterGrading()
+    {
+        WorkFolder wf;
+        Program p;
+        p.startUp([](const QString &) {});
+        QuestionWindow *q4 = p.question(1, 4);
+        QVERIFY(hasSolution(q4->page));
+        const QSize before = q4->content()->size();
+        q4->show();
+        QVERIFY(!q4->solutionButtonShown());
+        q4->showSolution(); // not reachable before grading
+        QVERIFY(!q4->solutionText());
+        QCOMPARE(q4->content()->size(), before); // the window as designed
+        q4->hide();
+
+        AnswerSheet *sheet = p.sheet(1);
+        sheet->content();
+        for (int k = 1; k <= 20; ++k)
+            sheet->choose(k, k == 4 ? q4->page.key % 5 + 1 : keyBytes(1, k).toInt());
+        QLabel *letter4 = sheet->findChild<QLabel *>("Label19");
+        QList<int> opened;
+        const auto open = sheet->openSolution;
+        sheet->openSolution = [&](int k) { opened << k; };
+        QTest::mouseClick(letter4, Qt::LeftButton); // ungraded: no letter, nothing opens
+        QVERIFY(opened.isEmpty());
+        sheet->prepareClicked();
+        sheet->controlClicked();
+        QCOMPARE(sheet->model.errors, 1);
+        QCOMPARE(letter4->text(), slotLetter(q4->page.key));
+        QTest::mouseClick(sheet->findChild<QLabel *>("Label16"), Qt::LeftButton); // a right row: no letter
+        QTest::mouseClick(letter4, Qt::LeftButton);
+        QCOMPARE(opened, QList<int>{4});
+
+        // Test 2 is not graded: its questions still show nothing.
+        QuestionWindow *other = p.question(2, 1);
+        other->show();
+        QVERIFY(!other->solutionButtonShown());
+        other->hide();
+
+        q4->show();
+        QVERIFY(q4->solutionButtonShown());
+        q4->findChild<QPushButton *>("SolutionButton")->click();
+        QVERIFY(q4->solutionText());
+        const QString shown = q4->solutionText()->text();
+        QVERIFY2(shown.contains("Відповідь: " + slotLetter(q4->page.key) + ") "), qPrintable(shown));
+        q4->hide();
+
+        // Through the sheet's own action: the question opens with its solution.
+        sheet->openSolution = open;
+        bool seenWithSolution = false;
+        driveModals([&](QWidget *w) {
+            seenWithSolution = w == q4 && q4->solutionText();
+            w->findChild<QPushButton *>("Button1")->click();
+            return false;
+        });
+        sheet->rightLetterClicked(4);
+        QVERIFY(seenWithSolution);
     }
 
     void takingEachCompleteTest_data()
