@@ -25,4 +25,12 @@ VZT_QUESTION(M16, 4, 16, 83)
     q.grid(Grid{});
     lineAt(q, 1, 19, "Укажіть кількість ребер " + QString(p.adjective) + " призми.");
     q.textOptions(p.options, 1);
+
+    q.solution([=](Steps &s) {
+        s << "Кожна з двох основ призми має " + val(n) + " ребер, і ще " + val(n) +
+                 " бічних ребер сполучають їхні вершини.";
+        s << "Усього ребер: 2 · " + val(n) + " + " + val(n) + " = 3 · " + val(n) + " = " +
+                 val(3 * n) + ".";
+        s.answer();
+    });
 }

@@ -18,4 +18,11 @@ VZT_QUESTION(P12, 5, 12, 100)
     pictures(q, {"SpS\\O5121.bmp", "SpS\\O5122.bmp", "SpS\\O5123.bmp", "SpS\\O5124.bmp",
                  "SpS\\O5125.bmp"},
              QSize(116, 94), 10);
+
+    q.solution([=](Steps &s) {
+        s << "Підставляємо F = 43 у формулу C = 5(F − 32)/9.";
+        s << "F − 32 = 43 − 32 = 11.";
+        s << "C = 5 · 11/9 = 55/9.";
+        s.answer("55/9");
+    });
 }

@@ -10,4 +10,11 @@ VZT_QUESTION(P14, 5, 14, 102)
     pictures(q, {"SpS\\O5141.bmp", "SpS\\O5142.bmp", "SpS\\O5143.bmp", "SpS\\O5144.bmp",
                  "SpS\\O5145.bmp"},
              QSize(157, 111), 55);
+
+    q.solution([=](Steps &s) {
+        s << "Ділимо на 2: cos x = −1/2.";
+        s << "x = ±arccos(−1/2) + 2πn, n ∈ Z.";
+        s << "arccos(−1/2) = π − arccos(1/2) = π − π/3 = 2π/3.";
+        s.answer("x = ±2π/3 + 2πn, n ∈ Z");
+    });
 }

@@ -12,4 +12,11 @@ VZT_QUESTION(P9, 5, 9, 97)
     pictures(q, {"SpS\\O591.bmp", "SpS\\O592.bmp", "SpS\\O593.bmp", "SpS\\O594.bmp",
                  "SpS\\O595.bmp"},
              QSize(112, 70), 19);
+
+    q.solution([=](Steps &s) {
+        s << "Виражаємо 1/c: 1/c = 1/a − 1/b.";
+        s << "Зводимо до спільного знаменника: 1/c = (b − a)/(ab).";
+        s << "Переходимо до обернених величин: c = ab/(b − a).";
+        s.answer("ab/(b − a)");
+    });
 }
