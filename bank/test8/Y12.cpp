@@ -32,4 +32,15 @@ VZT_QUESTION(Y12, 8, 12, 163)
     q.textOptions({three(F1, F2, F3), three(b + 32, c + 32, d + 32), three(F2, F1, F3),
                    three(F3, F1, F2), three(F3, F2, F1)},
                   1);
+
+    q.solution([=](Steps &s) {
+        s << "Підставляємо кожне значення C у формулу F = 9/5 · C + 32.";
+        s << "C = " + val(5 * b) + ": F = 9/5 · " + val(5 * b) + " + 32 = " + val(9 * b) + " + 32 = "
+                 + val(F1) + ".";
+        s << "C = " + val(5 * c) + ": F = 9/5 · " + val(5 * c) + " + 32 = " + val(9 * c) + " + 32 = "
+                 + val(F2) + ".";
+        s << "C = " + val(5 * d) + ": F = 9/5 · " + val(5 * d) + " + 32 = " + val(9 * d) + " + 32 = "
+                 + val(F3) + ".";
+        s.answer();
+    });
 }

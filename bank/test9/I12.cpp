@@ -15,4 +15,12 @@ VZT_QUESTION(I12, 9, 12, 185)
     q.textOptions({QString::number(m), QString::number(2 * m), QString::number(m / 2),
                    QString::number(3 * m / 2), QString::number(2 * m / 3)},
                   1);
+
+    q.solution([=](Steps &s) {
+        s << "Вписаний конус має ту саму основу й ту саму висоту, що й циліндр.";
+        s << "V<sub>конуса</sub> = 1/3 · πR²h, V<sub>циліндра</sub> = πR²h, тож конус — третина "
+             "циліндра.";
+        s << "V<sub>конуса</sub> = " + val(3 * m) + "/3 = " + val(m) + ".";
+        s.answer();
+    });
 }

@@ -16,4 +16,13 @@ VZT_QUESTION(I7, 9, 7, 180)
                   + QString::number(a) + "-" + QString::number(b) + "x" + bar + " при х=-"
                   + QString::number(c));
     q.textOptions(around(V), 1);
+
+    q.solution([=](Steps &s) {
+        s << "При x = " + val(-c) + ": |x| = |" + val(-c) + "| = " + val(c) + ".";
+        s << "Під другим модулем: " + val(a) + " − " + val(b) + " · (" + val(-c) + ") = " + val(a)
+                 + " + " + val(b * c) + " = " + val(a + b * c) + ", його модуль " + val(a + b * c)
+                 + ".";
+        s << "Значення виразу: " + val(c) + " + " + val(a + b * c) + " = " + val(V) + ".";
+        s.answer();
+    });
 }
