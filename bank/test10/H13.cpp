@@ -22,4 +22,11 @@ VZT_QUESTION(H13, 10, 13, 207)
     q.label("Label15", 754, 37, index).text = "1  1  1  1";
     q.label("Label9", 567, 79, index).text = "1  1   1";
     q.label("Label10", 208, 121, index).text = "1";
+
+    q.solution([=](Steps &s) {
+        s << "Площина A<sub>1</sub>B<sub>1</sub>C<sub>1</sub> — площина верхньої грані, паралельної основі ABCD.";
+        s << "Ребро DD<sub>1</sub> перпендикулярне до цієї площини, тож шукана відстань — DD<sub>1</sub>.";
+        s << "DD<sub>1</sub> = AA<sub>1</sub> = 10 (довжини AB і BC тут не потрібні).";
+        s.answer("10");
+    });
 }

@@ -13,4 +13,11 @@ VZT_QUESTION(H6, 10, 6, 200)
              {"SpS\\O1061.bmp", "SpS\\O1062.bmp", "SpS\\O1063.bmp", "SpS\\O1064.bmp",
               "SpS\\O1065.bmp"},
              QSize(52, 62));
+
+    q.solution([=](Steps &s) {
+        s << "Розкладемо 6 на множники: 6<sup>7</sup> = (2 · 3)<sup>7</sup> = 2<sup>7</sup> · 3<sup>7</sup>.";
+        s << "6<sup>7</sup>/(2<sup>6</sup> · 3<sup>7</sup>) = 2<sup>7</sup> · 3<sup>7</sup>/(2<sup>6</sup> · 3<sup>7</sup>)"
+             " = 2<sup>7 − 6</sup> = 2.";
+        s.answer("2");
+    });
 }

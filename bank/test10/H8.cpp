@@ -14,4 +14,11 @@ VZT_QUESTION(H8, 10, 8, 202)
              {"SpS\\O1081.bmp", "SpS\\O1082.bmp", "SpS\\O1083.bmp", "SpS\\O1084.bmp",
               "SpS\\O1085.bmp"},
              QSize(155, 54));
+
+    q.solution([=](Steps &s) {
+        s << "Точка K лежить на прямій BC, а BC ∥ AD.";
+        s << "Тому висота трикутника AKD, проведена з K до AD, дорівнює висоті h паралелограма.";
+        s << "S<sub>AKD</sub> = 1/2 · AD · h = 1/2 · S<sub>ABCD</sub> = 1/2 · 98 = 49.";
+        s.answer("49");
+    });
 }
