@@ -52,8 +52,8 @@ VZT_QUESTION(QN6, 1, 6, 9)
         const QString half = k == 2 ? "x" : k % 2 == 0 ? val(k / 2) + "x" : val(k) + "x/2";
         s << "Ліва частина: √(" + power(val(b), val(k) + "x") + ") = " + power(val(b), half) +
                  ", права: 1/" + val(den) + " = " + power(val(b), val(-m)) + ".";
-        s << "Прирівняємо показники: " + half + " = " + val(-m) + ", звідки x = " +
-                 val(-2 * m / k) + ".";
+        s << "Прирівняємо показники: " + half + " = " + val(-m) +
+                 (k == 2 ? QString(".") : ", звідки x = " + val(-2 * m / k) + ".");
         s << "Число " + val(-2 * m / k) + " належить проміжку " +
                  QString(w.right).replace('-', QChar(0x2212)).replace(";", "; ") + ".";
         s.answer();
