@@ -23,4 +23,13 @@ VZT_QUESTION(QN1, 1, 1, 4)
     // Option 5, the proper fraction e/f, shows its numerator in its slot,
     // the bar below it and the denominator under the bar.
     q.stackedFraction(5, E, F);
+
+    q.solution([=](Steps &s) {
+        s << "Натуральні числа — це числа 1, 2, 3, …, якими лічать предмети.";
+        s << "Число 0 не натуральне, від’ємне число " + val(-a) + " — теж.";
+        s << "Числа " + QString::number(b) + "," + QString::number(c) + " і " + frac(e, f) +
+                 " не цілі, тому теж не натуральні.";
+        s << "Натуральне лише число " + val(d) + ".";
+        s.answer();
+    });
 }

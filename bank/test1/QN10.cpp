@@ -25,4 +25,18 @@ VZT_QUESTION(QN10, 1, 10, 13)
     // The base of each option, small, below and right of "log".
     test1::marksBySlot(q, {"0," + n(p1), n(p2), "0," + n(p3), n(p4), "0," + n(p5)},
                        test1::kSmallMarkLefts, 274, smallFont(), " base ");
+
+    q.solution([=](Steps &s) {
+        const auto lg = [](const QString &base, const QString &arg) {
+            return "log<sub>" + base + "</sub> " + arg;
+        };
+        const auto d = [](int v) { return "0," + QString::number(v); };
+        s << "Логарифм додатний, коли основа й аргумент по один бік від 1, і від’ємний, "
+             "коли по різні.";
+        s << "У " + lg(d(p1), d(q1)) + " основа й аргумент менші від 1, тому він додатний: "
+                 "знак «&lt;» неправильний.";
+        s << "Решта правильні: " + lg(val(p2), val(q2)) + " &gt; 0, " + lg(d(p3), val(q3)) +
+                 " &lt; 0, " + lg(val(p4), d(q4)) + " &lt; 0, " + lg(d(p5), "1") + " = 0.";
+        s.answer();
+    });
 }

@@ -23,4 +23,16 @@ VZT_QUESTION(QN11, 1, 11, 14)
                    QString::number(c7 - 1),
                    e == 1 ? QString::number(c7 + 2) : QString::number(c7 + 1) + ",5"},
                   1);
+
+    q.solution([=](Steps &s) {
+        const long long mass = c[0] * c[1] + c[2] * c[3] + c[4] * c[5];
+        const long long count = c[0] + c[2] + c[4];
+        s << "Середня маса плоду — загальна маса врожаю, поділена на кількість плодів.";
+        s << "Маса: " + val(c[0]) + " · " + val(c[1]) + " + " + val(c[2]) + " · " + val(c[3]) +
+                 " + " + val(c[4]) + " · " + val(c[5]) + " = " + val(mass) + " кг.";
+        s << "Плодів: " + val(c[0]) + " + " + val(c[2]) + " + " + val(c[4]) + " = " + val(count) +
+                 ".";
+        s << "Середня маса " + val(mass) + " / " + val(count) + " = " + val(c7) + " кг.";
+        s.answer();
+    });
 }

@@ -23,4 +23,13 @@ VZT_QUESTION(QN14, 1, 14, 17)
     q.addToForm(4, "^x");
     q.page().optionForms[4] = "√" + q.page().optionForms[4];
     q.picture("Image1", "SpS\\sqrt.bmp", left5 - 20, 240, 25, 41, true);
+
+    q.solution([=](Steps &s) {
+        s << "Точка N(1; 1) лежить на графіку похідної, коли f′(1) = 1.";
+        s << "(ln x)′ = 1/x, і при x = 1 маємо 1/1 = 1: підходить.";
+        s << "(sin x)′ = cos x, (x³)′ = 3x², (2<sup>x</sup>)′ = 2<sup>x</sup> ln 2, "
+             "(√x)′ = 1/(2√x).";
+        s << "При x = 1 вони дорівнюють cos 1 ≈ 0,54; 3; 2 ln 2 ≈ 1,39; 1/2, а не 1.";
+        s.answer();
+    });
 }

@@ -42,4 +42,15 @@ VZT_QUESTION(QN17, 1, 17, 20)
     LabelItem &slot5 = q.slotLabelOf(5);
     q.label("Label17", slot5.left + 36, slot5.top + 25, smallFont()).text = n(c1);
     q.addToForm(5, " base " + n(c1));
+
+    q.solution([=](Steps &s) {
+        const auto lg = [c1](const QString &arg) { return "log<sub>" + val(c1) + "</sub>" + arg; };
+        s << "Сума логарифмів з однаковою основою — логарифм добутку, різниця — логарифм частки.";
+        s << lg(" " + val(c2)) + " + " + lg(" " + val(c3)) + " − " + lg(" " + val(c4)) + " = " +
+                 lg("(" + val(c2) + " · " + val(c3) + " / " + val(c4) + ")") + ".";
+        s << "Під логарифмом " + val(c2) + " · " + val(c3) + " / " + val(c4) + " = " + frac(m, c4) +
+                 " = " + lowest(m, c4) + " = " + power(val(c1), val(c5)) + ".";
+        s << "Тому " + lg(" " + power(val(c1), val(c5))) + " = " + val(c5) + ".";
+        s.answer();
+    });
 }

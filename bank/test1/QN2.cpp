@@ -27,4 +27,11 @@ VZT_QUESTION(QN2, 1, 2, 5)
     q.textOptions({deg(x), deg(y), deg(p), deg(qq), deg(r)}, 2);
 
     q.picture("Image1", "SpS\\N1.bmp", 900, 120, 192, 273, false);
+
+    q.solution([=](Steps &s) {
+        s << "Медіана, проведена до гіпотенузи, дорівнює її половині: CN = AN = NB.";
+        s << "Трикутник ACN рівнобедрений, тому ∠A = ∠ACN = " + val(x) + "°.";
+        s << "У прямокутному трикутнику ∠B = 90° − ∠A = 90° − " + val(x) + "° = " + val(y) + "°.";
+        s.answer();
+    });
 }

@@ -20,4 +20,13 @@ VZT_QUESTION(QN3, 1, 3, 6)
     q.textOptions({QString::number(n), QString::number(n / 10), QString::number(10 * n),
                    QString::number(100 * n), QString::number(n / 2)},
                   1);
+
+    q.solution([=](Steps &s) {
+        const int flower = 50 * t; // cm² of one flower
+        s << "1 м = 100 см, тому 1 м² = 100 · 100 = 10000 см².";
+        s << "Площа квітника " + val(A) + " м², або " + val(A) + " · 10000 = " + val(A * 10000) +
+                 " см².";
+        s << "Кількість квітів " + val(A * 10000) + " / " + val(flower) + " = " + val(n) + ".";
+        s.answer();
+    });
 }

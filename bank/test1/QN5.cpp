@@ -37,4 +37,13 @@ VZT_QUESTION(QN5, 1, 5, 8)
     q.textOptions({withComma(v, 2, -1), withComma(v, 1, 2), withComma(10 * c + a + b, 1, 2),
                    withComma(a + c + 10 * b, 1, 2), withComma(a + b + c, 1, 1)},
                   1);
+
+    q.solution([=](Steps &s) {
+        s << "Переведемо довжини в сантиметри: 1 см = 10 мм, 1 м = 100 см.";
+        s << "KM = " + val(a) + " мм = " + dec(a / 10.0, 1) + " см, NP = 0," + val(c) +
+                 " м = " + val(c) + " см.";
+        s << "KM + MN + NP = " + dec(a / 10.0, 1) + " + " + val(b) + " + " + val(c) + " = " +
+                 dec(v / 10.0, 1) + " см.";
+        s.answer();
+    });
 }

@@ -40,4 +40,22 @@ VZT_QUESTION(QN6, 1, 6, 9)
     q.label("Label8", 789, 75).text = w.denominator;
     q.picture("Image1", "SpS\\sqrt.bmp", 678, 25, 30, 75, true);
     q.picture("Image2", kFractionBar, 783, 59, 30, 10, true);
+
+    // sqrt(b^(kx)) = b^(kx/2) and 1/den = b^(-m): kx/2 = -m.
+    const int b = QString(w.base).toInt();
+    const int k = QString(w.exponent).chopped(1).toInt();
+    const int den = QString(w.denominator).toInt();
+    int m = 0;
+    for (int p = 1; p < den; p *= b)
+        ++m;
+    q.solution([=](Steps &s) {
+        const QString half = k == 2 ? "x" : k % 2 == 0 ? val(k / 2) + "x" : val(k) + "x/2";
+        s << "Ліва частина: √(" + power(val(b), val(k) + "x") + ") = " + power(val(b), half) +
+                 ", права: 1/" + val(den) + " = " + power(val(b), val(-m)) + ".";
+        s << "Прирівняємо показники: " + half + " = " + val(-m) +
+                 (k == 2 ? QString(".") : ", звідки x = " + val(-2 * m / k) + ".");
+        s << "Число " + val(-2 * m / k) + " належить проміжку " +
+                 QString(w.right).replace('-', QChar(0x2212)).replace(";", "; ") + ".";
+        s.answer();
+    });
 }

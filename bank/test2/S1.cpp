@@ -17,4 +17,12 @@ VZT_QUESTION(S1, 2, 1, 26)
     q.label("Label8", 527, 6, smallFont(19)).text = "2";
 
     q.textOptions({num(B - A), num(A + B), num(A - B), num(A + B - 1), num(A + B + 1)}, 1);
+
+    q.solution([=](Steps &s) {
+        s << "Згрупуємо доданки з sin²a і cos²a та скористаємося тотожністю sin²a + cos²a = 1.";
+        s << val(B) + "sin²a + " + val(B) + "cos²a = " + val(B) + "(sin²a + cos²a) = " + val(B) +
+                 " · 1 = " + val(B) + ".";
+        s << "Значення виразу " + val(B) + " − " + val(A) + " = " + val(B - A) + ".";
+        s.answer();
+    });
 }

@@ -18,4 +18,13 @@ VZT_QUESTION(S2, 2, 2, 27)
     q.textOptions({"-" + num(B) + ";" + s, num(A), s, "-" + num(B) + ";0",
                    "-" + num(B) + ";-" + s},
                   1);
+
+    q.solution([=](Steps &st) {
+        st << "Перенесемо все в ліву частину: (x + " + val(B) + ") − " + val(A) + "x(x + " + val(B) +
+                 ") = 0.";
+        st << "Винесемо спільний множник: (x + " + val(B) + ")(1 − " + val(A) + "x) = 0.";
+        st << "x + " + val(B) + " = 0, звідки x = " + val(-B) + "; або 1 − " + val(A) +
+                 "x = 0, звідки x = 1/" + val(A) + " = " + s + ".";
+        st.answer();
+    });
 }

@@ -20,4 +20,28 @@ VZT_QUESTION(SS5, 2, 4, 30)
         {"25", "1", "5", "125", "625"},
     };
     q.textOptions(options[k - 1], 1);
+
+    // The base, the sum of the exponents and the value of the power under the root.
+    static const int bases[3] = {2, 3, 5};
+    static const int sums[3] = {6, 2, 2};
+    const int b = bases[k - 1], e = sums[k - 1];
+    const int half = k == 1 ? e / 2 : e; // the exponent of the value
+    int value = 1;
+    for (int i = 0; i < half; ++i)
+        value *= b;
+    q.solution([=](Steps &s) {
+        s << "Множачи степені з однаковою основою, показники додають, а ділячи — віднімають.";
+        if (k == 1) {
+            s << "(√5 + 3) + (3 − √5) = 6, тож під коренем " + power(val(b), val(e)) + ".";
+            s << "√(" + power(val(b), val(e)) + ") = " + power(val(b), val(e) + "/2") + " = " +
+                     power(val(b), val(half)) + " = " + val(value) + ".";
+        } else if (k == 2) {
+            s << "(1 + √2) + (1 − √2) = 2, тож вираз дорівнює " + power(val(b), val(e)) + ".";
+            s << power(val(b), val(e)) + " = " + val(value) + ".";
+        } else {
+            s << "(√7 + 1) − (√7 − 1) = 2, тож вираз дорівнює " + power(val(b), val(e)) + ".";
+            s << power(val(b), val(e)) + " = " + val(value) + ".";
+        }
+        s.answer();
+    });
 }
