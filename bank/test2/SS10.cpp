@@ -14,4 +14,12 @@ VZT_QUESTION(SS10, 2, 10, 35)
     q.pictureOptions({"SpS\\O103.bmp", "SpS\\O102.bmp", "SpS\\O101.bmp", "SpS\\O104.bmp",
                       "SpS\\O105.bmp"},
                      1, 262, QSize(200, 200), kPictureBoxLefts, false);
+
+    q.solution([=](Steps &s) {
+        s << "y = x² − x + 2: a = 1 &gt; 0, тому вітки параболи напрямлені вгору.";
+        s << "Абсциса вершини x<sub>0</sub> = −b/(2a) = 1/2 &gt; 0: вершина праворуч від осі Oy.";
+        s << "D = (−1)² − 4 · 1 · 2 = −7 &lt; 0: парабола не перетинає вісь Ox.";
+        s << "y(0) = 2: парабола перетинає вісь Oy в точці (0; 2).";
+        s.answer("y = x² − x + 2");
+    });
 }

@@ -20,4 +20,11 @@ VZT_QUESTION(SS15, 2, 15, 40)
     // Option 5 is the root of a² + b² + c²: its "*" stands where the root sign goes.
     q.textOptions({num(a), num(b), num(c), "-" + num(a), "*" + num(a * a + b * b + c * c)}, 1);
     q.picture("Image1", "SpS\\sqrt.bmp", q.slotLabelOf(5).left - 10, 288, 27, 60);
+
+    q.solution([=](Steps &s) {
+        s << "Відстань від точки (x; y; z) до площини yOz дорівнює |x|.";
+        s << "Для N(" + val(-a) + "; " + val(b) + "; " + val(c) + "): d = |" + val(-a) + "| = " +
+                 val(a) + ".";
+        s.answer();
+    });
 }

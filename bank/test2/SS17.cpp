@@ -19,4 +19,13 @@ VZT_QUESTION(SS17, 2, 17, 42)
 
     const QString fifth = v == 2 ? "5" : v == 5 ? "12" : "10";
     q.textOptions({num(2 * v), num(v), num(3 * v), num(4 * v), fifth}, 1);
+
+    q.solution([=](Steps &s) {
+        s << "Нехай r — радіус. AP = PO, тому OP = r/2; ON = r; трикутник OPN прямокутний.";
+        s << "За теоремою Піфагора NP² = ON² − OP² = r² − r²/4 = 3r²/4.";
+        s << "За умовою NP = √" + val(3 * v * v) + ", тобто NP² = " + val(3 * v * v) +
+                 "; отже, 3r²/4 = " + val(3 * v * v) + ".";
+        s << "r² = 4 · " + val(3 * v * v) + " / 3 = " + val(4 * v * v) + ", r = " + val(2 * v) + ".";
+        s.answer();
+    });
 }

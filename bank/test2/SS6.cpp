@@ -11,4 +11,10 @@ VZT_QUESTION(SS6, 2, 6, 31)
 
     q.textOptions({"-1", "2", "3", "1", "1/3"}, 4);
     q.stackedFraction(5, "1", "3");
+
+    q.solution([=](Steps &s) {
+        s << "27<sup>2/3</sup> = (∛27)² = 3² = 9; 3<sup>−1</sup> = 1/3; √9 = 3.";
+        s << "Отже, вираз дорівнює 9 · 3<sup>−1</sup> / 3 = 3 / 3 = 1.";
+        s.answer();
+    });
 }

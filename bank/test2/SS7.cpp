@@ -15,6 +15,19 @@ QString parts(long long n)
         return " деталi";
     return " деталей";
 }
+
+// The same noun in the worked solution, after any count.
+QString detailsNoun(long long n)
+{
+    const long long last2 = n % 100, last = n % 10;
+    if (last2 >= 11 && last2 <= 14)
+        return " деталей";
+    if (last == 1)
+        return " деталь";
+    if (last >= 2 && last <= 4)
+        return " деталі";
+    return " деталей";
+}
 } // namespace
 
 // Row: h hours, p1 and p2 parts made by the two turners in h hours, and
@@ -31,4 +44,12 @@ VZT_QUESTION(SS7, 2, 7, 32)
 
     const long long w = v % 2 == 0 ? v / 2 : v % 3 == 0 ? v / 3 : v / 2 + v / 4;
     q.textOptions({num(v), num(2 * v), num(3 * v), num(4 * v), num(w)}, 1);
+
+    q.solution([=](Steps &s) {
+        s << "За " + val(h) + " год обидва токарі разом виготовляють " + val(p1) + " + " + val(p2) +
+                 " = " + val(p1 + p2) + detailsNoun(p1 + p2) + ".";
+        s << "За 1 год разом: " + val(p1 + p2) + " / " + val(h) + " = " + val(v) + detailsNoun(v) +
+                 ".";
+        s.answer();
+    });
 }

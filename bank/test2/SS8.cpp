@@ -18,4 +18,14 @@ VZT_QUESTION(SS8, 2, 8, 33)
     q.textOptions({num((d - a) * u) + deg, num(u) + deg, num(d - a) + deg,
                    num(a != u ? a : a + 1) + deg, num(a * u) + deg},
                   1);
+
+    q.solution([=](Steps &s) {
+        s << "Сума кутів чотирикутника 360°; кількість рівних частин " + val(a) + " + " + val(b) +
+                 " + " + val(c) + " + " + val(d) + " = " + val(a + b + c + d) + ".";
+        s << "Одна частина: 360° / " + val(a + b + c + d) + " = " + val(u) + "°.";
+        s << "Найбільший кут " + val(d) + " · " + val(u) + "° = " + val(d * u) + "°, найменший " +
+                 val(a) + " · " + val(u) + "° = " + val(a * u) + "°.";
+        s << "Різниця: " + val(d * u) + "° − " + val(a * u) + "° = " + val((d - a) * u) + "°.";
+        s.answer();
+    });
 }

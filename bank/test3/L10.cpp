@@ -16,4 +16,12 @@ VZT_QUESTION(L10, 3, 10, 56)
     q.textOptions({QString::number(c / 2), QString::number(c), QString::number((c - 1) / 2),
                    QString::number(c - 1), QString::number(c - 4)},
                   1);
+
+    q.solution([=](Steps &s) {
+        s << "Центр описаного кола — точка перетину діагоналей, тому R = d/2.";
+        s << "d² = " + val(a) + "² + " + val(b) + "² = " + val(a * a) + " + " + val(b * b) + " = " +
+                 val(c * c) + ", d = " + val(c) + " см.";
+        s << "R = " + val(c) + "/2 = " + val(c / 2) + " см.";
+        s.answer();
+    });
 }

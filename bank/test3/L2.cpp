@@ -24,4 +24,13 @@ VZT_QUESTION(L2, 3, 2, 48)
     // of the number in whichever slot it was dealt to.
     q.page().optionForms[4] = "√" + root;
     q.picture("Image1", "SpS\\sqrt.bmp", q.slotLabelOf(5).left - 25, 288, 27, 60, true);
+
+    q.solution([=](Steps &s) {
+        s << "Теорема косинусів: BC² = AB² + AC² − 2 · AB · AC · cos 60°, cos 60° = 1/2.";
+        s << "BC² = " + val(AB) + "² + " + val(AC) + "² − 2 · " + val(AB) + " · " + val(AC) +
+                 " · 1/2 = " + val(AB * AB) + " + " + val(AC * AC) + " − " + val(AB * AC) + " = " +
+                 val(sq) + ".";
+        s << "BC = √" + val(sq) + " см.";
+        s.answer();
+    });
 }

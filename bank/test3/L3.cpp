@@ -24,4 +24,13 @@ VZT_QUESTION(L3, 3, 3, 49)
     q.page().optionForms = QStringList{"DD_1", "AB", "B_1C_1", "DC", "AB_1"};
     const QString blanks(50, QLatin1Char(' '));
     q.label("Label16", 198, 336, smallFont(19)).text = "1" + blanks + "1  1" + blanks + "1";
+
+    q.solution([=](Steps &s) {
+        s << "AB<sub>1</sub> і A<sub>1</sub>B — діагоналі квадрата ABB<sub>1</sub>A<sub>1</sub>, "
+             "тому AB<sub>1</sub> ⊥ A<sub>1</sub>B.";
+        s << "Ребро BC перпендикулярне до грані ABB<sub>1</sub>A<sub>1</sub>, тому BC ⊥ AB<sub>1</sub>.";
+        s << "A<sub>1</sub>B і BC — прямі площини A<sub>1</sub>D<sub>1</sub>CB, що перетинаються, "
+             "тож AB<sub>1</sub> ⊥ A<sub>1</sub>D<sub>1</sub>CB.";
+        s.answer();
+    });
 }
