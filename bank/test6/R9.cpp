@@ -15,4 +15,11 @@ VZT_QUESTION(R9, 6, 9, 118)
     q.label("Label14", 688, 47, smallFont(12)).text = "о";
     q.picture("Image1", "SpS\\Q69.bmp", 740, 32, 351, 267);
     pictures(q, optionFiles("O69"), QSize(91, 83));
+
+    q.solution([=](Steps &s) {
+        s << "На осі абсцис x<sub>0</sub> = −1: на дві клітинки лівіше від нуля.";
+        s << "Відмічена точка графіка над x<sub>0</sub> має ординату 3 (пунктир до осі y).";
+        s << "Отже, f(x<sub>0</sub>) = f(−1) = 3.";
+        s.answer("3");
+    });
 }
