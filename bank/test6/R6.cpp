@@ -43,7 +43,7 @@ VZT_QUESTION(R6, 6, 6, 115)
                   1);
 
     q.solution([=](Steps &s) {
-        s << "Числа камінчиків у купках — арифметична прогресія: a<sub>1</sub> = " + val(first)
+        s << "Числа камінчиків у купках утворюють арифметичну прогресію: a<sub>1</sub> = " + val(first)
                  + ", d = " + val(step) + ", a<sub>n</sub> = " + val(last) + ".";
         s << "Кількість купок: n = (a<sub>n</sub> − a<sub>1</sub>)/d + 1 = (" + val(last) + " − "
                  + val(first) + ")/" + val(step) + " + 1 = " + val(piles) + ".";
