@@ -41,4 +41,14 @@ VZT_QUESTION(R6, 6, 6, 115)
     q.textOptions({QString::number(total), QString::number(total * 2), QString::number(total / 2),
                    QString::number(total - last), QString::number(total + last)},
                   1);
+
+    q.solution([=](Steps &s) {
+        s << "Числа камінчиків у купках утворюють арифметичну прогресію: a<sub>1</sub> = " + val(first)
+                 + ", d = " + val(step) + ", a<sub>n</sub> = " + val(last) + ".";
+        s << "Кількість купок: n = (a<sub>n</sub> − a<sub>1</sub>)/d + 1 = (" + val(last) + " − "
+                 + val(first) + ")/" + val(step) + " + 1 = " + val(piles) + ".";
+        s << "S<sub>n</sub> = (a<sub>1</sub> + a<sub>n</sub>)/2 · n = (" + val(first) + " + "
+                 + val(last) + ")/2 · " + val(piles) + " = " + val(total) + ".";
+        s.answer();
+    });
 }

@@ -15,4 +15,12 @@ VZT_QUESTION(R9, 6, 9, 118)
     q.label("Label14", 688, 47, smallFont(12)).text = "о";
     q.picture("Image1", "SpS\\Q69.bmp", 740, 32, 351, 267);
     pictures(q, optionFiles("O69"), QSize(91, 83));
+
+    q.solution([=](Steps &s) {
+        s << "Позначка x<sub>0</sub> стоїть на одну клітинку ліворуч від O, тобто x<sub>0</sub> = −1.";
+        s << "Пунктир від точки графіка над x<sub>0</sub> іде до осі y на висоті трьох клітинок: "
+             "ордината 3.";
+        s << "Отже, f(x<sub>0</sub>) = f(−1) = 3.";
+        s.answer("3");
+    });
 }

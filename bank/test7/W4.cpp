@@ -22,4 +22,11 @@ VZT_QUESTION(W4, 7, 4, 134)
     q.textOptions({degrees(half), degrees(2 * half), degrees(half + 5), degrees(half - 5),
                    degrees(3 * half)},
                   1);
+
+    q.solution([=](Steps &s) {
+        s << "Сума кутів трикутника 180°: ∠A = 180° − " + val(angleB) + "° − " + val(angleC)
+                 + "° = " + val(2 * half) + "°.";
+        s << "AK — бісектриса, тому ∠KAC = ∠A/2 = " + val(2 * half) + "°/2 = " + val(half) + "°.";
+        s.answer();
+    });
 }
