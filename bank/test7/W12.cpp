@@ -25,4 +25,12 @@ VZT_QUESTION(W12, 7, 12, 142)
     q.textOptions({triple(cx, cy, cz), triple(cx, cy, cz + 1), triple(cz, cx, cy),
                    triple(cz, cy, cx), triple(cy, cz, cx)},
                   1);
+    q.solution([=](Steps &s) {
+        s << "Від координат кінця B віднімаємо відповідні координати початку A.";
+        s << "x: " + paren(r[3]) + " − " + paren(r[0]) + " = " + val(cx) + ";  y: " + paren(r[4])
+                 + " − " + paren(r[1]) + " = " + val(cy) + ";  z: " + paren(r[5]) + " − " + paren(r[2])
+                 + " = " + val(cz) + ".";
+        s << "Отже, вектор AB має координати (" + val(cx) + "; " + val(cy) + "; " + val(cz) + ").";
+        s.answer();
+    });
 }

@@ -19,4 +19,10 @@ VZT_QUESTION(W14, 7, 14, 144)
     q.textOptions({QString::number(3 * k), QString::number(2 * k), QString::number(k),
                    QString::number(6 * k), QString::number(5 * k)},
                   1);
+    q.solution([=](Steps &s) {
+        s << "Об'єм кулі V = 4/3 · πR³; для однієї кульки 4/3 · π · 2³ = 32π/3 см³.";
+        s << "Кількість кульок дорівнює об'єму циліндра, поділеному на об'єм однієї кульки:";
+        s << "N = " + val(32 * k) + "π/(32π/3) = " + val(32 * k) + " · 3/32 = " + val(3 * k) + ".";
+        s.answer();
+    });
 }

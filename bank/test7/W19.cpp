@@ -30,4 +30,10 @@ VZT_QUESTION(W19, 7, 19, 149)
     q.textOptions({triple(x, -y, z), triple(-x, y, z), triple(x, y, -z), triple(-z, y, -z),
                    triple(z, x, x)},
                   1);
+    q.solution([=](Steps &s) {
+        s << "При симетрії відносно площини xOz координати x і z не змінюються, а y змінює знак.";
+        s << "Нова ордината: (−1) · " + paren(y) + " = " + val(-y) + ".";
+        s << "Симетрична точка: N′(" + val(x) + "; " + val(-y) + "; " + val(z) + ").";
+        s.answer();
+    });
 }

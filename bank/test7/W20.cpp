@@ -27,4 +27,12 @@ VZT_QUESTION(W20, 7, 20, 150)
     static constexpr Lefts piLefts{103, 333, 563, 793, 1023};
     for (int slot = 0; slot < 5; ++slot)
         q.picture(kSlotImages[slot], "SpS\\Q720.bmp", piLefts[slot], 372, 58, 36, false);
+    q.solution([=](Steps &s) {
+        s << "Об'єм циліндра V<sub>ц</sub> = πR²H, де H = OO<sub>1</sub>; конус має ту саму основу.";
+        s << "Висота конуса MO = H/2, тому V<sub>к</sub> = 1/3 · πR² · H/2 = 1/6 · πR²H.";
+        s << "Справді, 1/3 · 1/2 = 1/6, тож об'єм конуса — шоста частина об'єму циліндра.";
+        s << "V<sub>к</sub> = " + val(6 * k) + "π/6 = " + val(k) + "π, адже " + val(6 * k) + "/6 = "
+                 + val(k) + ".";
+        s.answer();
+    });
 }
