@@ -35,4 +35,15 @@ VZT_QUESTION(L11, 3, 11, 57)
     static constexpr Lefts markLefts{55, 285, 515, 745, 975};
     for (int k = 0; k < 5; ++k)
         q.picture(kSlotImages[k], "SpS\\N14.bmp", markLefts[k], 338, 102, 13, false);
+
+    const long long A[3]{r[0], r[1], r[2]}, B[3]{r[3], r[4], r[5]}, C[3]{r[6], r[7], r[8]};
+    q.solution([=](Steps &s) {
+        s << "Координати вектора: від координат його кінця віднімаємо координати початку.";
+        s << "Тому 2·AB − AC = 2(B − A) − (C − A) = 2B − A − C.";
+        static const char *names[3]{"x", "y", "z"};
+        for (int i = 0; i < 3; ++i)
+            s << QString(names[i]) + " = 2·" + paren(B[i]) + " − " + paren(A[i]) + " − "
+                     + paren(C[i]) + " = " + val(2 * B[i] - A[i] - C[i]) + ".";
+        s.answer();
+    });
 }

@@ -12,4 +12,10 @@ VZT_QUESTION(L12, 3, 12, 58)
     pictures(q,
              {"SpS\\O121.bmp", "SpS\\O122.bmp", "SpS\\O123.bmp", "SpS\\O124.bmp", "SpS\\O125.bmp"},
              330);
+
+    q.solution([=](Steps &s) {
+        s << "За формулою зведення sin(π/2 − x) = cos x, тож рівняння має вигляд cos x = 0.";
+        s << "Косинус дорівнює нулю в точках x = π/2 + πn, n ∈ Z.";
+        s.answer("x = π/2 + πn, n ∈ Z");
+    });
 }

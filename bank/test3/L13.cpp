@@ -12,4 +12,11 @@ VZT_QUESTION(L13, 3, 13, 59)
     pictures(q,
              {"SpS\\O122.bmp", "SpS\\O125.bmp", "SpS\\O121.bmp", "SpS\\O123.bmp", "SpS\\O131.bmp"},
              330);
+
+    q.solution([=](Steps &s) {
+        s << "За формулою косинуса подвійного кута cos²x − sin²x = cos 2x.";
+        s << "Рівняння cos 2x = 1 дає 2x = 2πn, n ∈ Z.";
+        s << "Поділимо на 2: x = πn, n ∈ Z.";
+        s.answer("x = πn, n ∈ Z");
+    });
 }

@@ -22,4 +22,11 @@ VZT_QUESTION(L15, 3, 15, 61)
     q.pictureOptions({"SpS\\O151.bmp", "SpS\\O152.bmp", "SpS\\O153.bmp", "SpS\\O154.bmp",
                      "SpS\\O155.bmp"}, 1,
                     boxes, false);
+
+    q.solution([=](Steps &s) {
+        s << "Усього частин 2 + 2 + 3 = 7, на одну частину припадає 14/7 = 2 пиріжки.";
+        s << "Пиріжків з м'ясом 2·2 = 4.";
+        s << "Ймовірність P = 4/14 = 2/7.";
+        s.answer("2/7");
+    });
 }

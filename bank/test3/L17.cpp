@@ -12,4 +12,10 @@ VZT_QUESTION(L17, 3, 17, 63)
     pictures(q,
              {"SpS\\O171.bmp", "SpS\\O172.bmp", "SpS\\O173.bmp", "SpS\\O174.bmp", "SpS\\O175.bmp"},
              330);
+
+    q.solution([=](Steps &s) {
+        s << "Відрізки AB, BC і CA — діагоналі граней куба, тож AB = BC = CA = a√2.";
+        s << "Трикутник ABC рівносторонній, тож кожен його кут дорівнює 180°/3 = 60°.";
+        s.answer("60°");
+    });
 }

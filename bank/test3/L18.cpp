@@ -14,4 +14,12 @@ VZT_QUESTION(L18, 3, 18, 64)
              {"SpS\\O93.bmp", "SpS\\O94.bmp", "SpS\\O1833.bmp", "SpS\\O1834.bmp",
               "SpS\\O1835.bmp"},
              330, QSize(115, 65), Lefts{39, 269, 499, 729, 959});
+
+    q.solution([=](Steps &s) {
+        s << "Різниця логарифмів з однаковою основою: log<sub>2</sub> b − log<sub>2</sub> c = "
+             "log<sub>2</sub>(b/c).";
+        s << "log<sub>2</sub> 48 − log<sub>2</sub> 6 = log<sub>2</sub>(48/6) = log<sub>2</sub> 8.";
+        s << "log<sub>2</sub> 8 = 3, бо 2³ = 8.";
+        s.answer("3");
+    });
 }

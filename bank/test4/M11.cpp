@@ -16,4 +16,12 @@ VZT_QUESTION(M11, 4, 11, 78)
     q.textOptions({QString::number(c / 2), QString::number(c), QString::number((c - 1) / 2),
                    QString::number(c - 1), QString::number(c - 4)},
                   1);
+
+    q.solution([=](Steps &s) {
+        s << "За теоремою Піфагора c² = " + val(a) + "² + " + val(b) + "² = " + val(a * a) + " + "
+                 + val(b * b) + " = " + val(c * c) + ", тож гіпотенуза c = " + val(c) + " см.";
+        s << "Медіана, проведена до гіпотенузи, дорівнює її половині (радіусу описаного кола).";
+        s << "m = " + val(c) + "/2 = " + val(c / 2) + " см.";
+        s.answer();
+    });
 }

@@ -30,4 +30,14 @@ VZT_QUESTION(M3, 4, 3, 70)
     q.textOptions({coordinates(r1, r2, r3), coordinates(r2, r1, r3), coordinates(r3, r1, r2),
                    coordinates(r3, r2, r1), coordinates(r1, r3, r2)},
                   1);
+
+    const long long a[3]{r[0], r[1], r[2]}, b[3]{r[3], r[4], r[5]};
+    q.solution([=](Steps &s) {
+        s << "Кожну координату вектора a множимо на 2, вектора b — на 3 і віднімаємо.";
+        static const char *names[3]{"x", "y", "z"};
+        for (int i = 0; i < 3; ++i)
+            s << QString(names[i]) + " = 2·" + paren(a[i]) + " − 3·" + paren(b[i]) + " = "
+                     + val(2 * a[i] - 3 * b[i]) + ".";
+        s.answer();
+    });
 }
