@@ -28,6 +28,7 @@ void Steps::answerOption(int option, const QString &form)
                               : form;
     steps_ << kAnswer + slotLetter(keyOf(page_.deal, option)) + ") " + shown;
     named_ = option;
+    ownForm_ = !form.isEmpty();
 }
 
 bool hasSolution(const Page &page) { return bool(page.solver); }
@@ -38,7 +39,7 @@ Solution solve(const Page &page)
         return {};
     Steps s(page);
     page.solver(s);
-    return {s.steps(), s.named()};
+    return {s.steps(), s.named(), s.ownForm()};
 }
 
 namespace {
@@ -247,7 +248,7 @@ struct Parser {
                 if (!r || !small(*v) || !small(*r))
                     return fail();
                 v = make(v->n * r->n, v->d * r->d);
-            } else if (eat('/')) {
+            } else if (eat('/') || eat(':')) {
                 auto r = unary();
                 if (!r || !small(*v) || !small(*r))
                     return fail();
@@ -309,6 +310,9 @@ bool inAlphabet(const QString &t, int k)
     const QChar c = t[k];
     if (c == ',')
         return k > 0 && k + 1 < t.size() && t[k - 1].isDigit() && t[k + 1].isDigit();
+    if (c == ':') // division set apart between numbers ("30 : 5"), not "x = 2: …"
+        return k >= 2 && k + 1 < t.size() && t[k - 1] == ' ' && t[k + 1] == ' ' &&
+               ((t[k - 2].isDigit() && t[k - 2].unicode() < 128) || t[k - 2] == ')');
     static const QString ops = QStringLiteral(" +−-·×*/()^²³°");
     return (c.isDigit() && c.unicode() < 128) || ops.contains(c) || c.isSpace();
 }
@@ -386,8 +390,6 @@ QStringList checkSolution(const Page &page, const Solution &s, int *equalities)
             if (!standsAlone(t, a, at) || !standsAlone(t, at + 1, b))
                 continue;
             const QString left = t.mid(a, at - a).trimmed();
-            if (left.startsWith(kMinus) || left.startsWith('-')) // x − 3 = … : a name before it
-                continue;
             const Side l = evaluate(left), r = evaluate(t.mid(at + 1, b - at - 1));
             if (l.divByZero || r.divByZero) {
                 fail << QStringLiteral("step %1 divides by zero: %2 = %3").arg(k + 1).arg(show(l.text), show(r.text));
@@ -413,7 +415,7 @@ QStringList checkSolution(const Page &page, const Solution &s, int *equalities)
                         .arg(keyed);
         else if (!last.startsWith(kAnswer + slotLetter(page.key) + ")"))
             fail << "the last step's letter is not the keyed slot " + slotLetter(page.key);
-        else if (!page.pictureOptions &&
+        else if (!page.pictureOptions && !s.ownForm &&
                  last != kAnswer + slotLetter(page.key) + ") " +
                              displayText(page.optionForms.value(keyed - 1)).toHtmlEscaped())
             fail << "the last step does not show the keyed option as the learner sees it: " + show(last);

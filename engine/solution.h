@@ -26,24 +26,28 @@ public:
     Steps &operator<<(const QString &step);
     // The last step: the right option as the learner sees it, with its letter.
     void answer();
-    // The same where the options are pictures: `form` writes the right
-    // option's formula in text.
+    // The same where the options are pictures, or where an option's text
+    // carries marks set apart (an index, an exponent): `form` writes the right
+    // option in rich text as the learner sees it.
     void answer(const QString &form);
     // The same naming `option` (only the check's broken fixtures do this).
     void answerOption(int option, const QString &form);
 
     const QStringList &steps() const { return steps_; }
     int named() const { return named_; } // option the last step names, 0 if none
+    bool ownForm() const { return ownForm_; }
 
 private:
     const Page &page_;
     QStringList steps_;
     int named_ = 0;
+    bool ownForm_ = false;
 };
 
 struct Solution {
-    QStringList steps; // rich text
-    int named = 0;     // option named by the answer step
+    QStringList steps;    // rich text
+    int named = 0;        // option named by the answer step
+    bool ownForm = false; // the answer step writes the option in its own form
 };
 
 // The page's solution built now (empty when its template gives none).

@@ -234,6 +234,8 @@ private slots:
                                    "x<sup>2</sup> = 9, x<sub>1</sub> = 7, |−3| = 4, 2 π = 6, y = 2 x."},
              0, {}, 0},
             {"words beside numbers", {"Маємо 2 + 3 = 5 см, тому 5 · 2 = 10."}, 0, {}, 2},
+            {"signs and division", {"Тоді −3 − 1 = −4, 30 : 5 = 6; маса: 2 + 1 = 3; при 5: 5 − 1 = 4."}, 0, {}, 4},
+            {"false after a word", {"Отже, −3 − 1 = 4."}, 0, "which is false", 1},
             {"too large to evaluate", {tooLarge}, 0, {}, 0},
             {"answer only", {}, 0, "1 steps", 0},
             {"no answer", {"P = 24/25.", "Отже, P = 24/25."}, -1, "names no option", 0},

@@ -37,6 +37,6 @@ VZT_QUESTION(QN10, 1, 10, 13)
                  "знак «&lt;» неправильний.";
         s << "Решта правильні: " + lg(val(p2), val(q2)) + " &gt; 0, " + lg(d(p3), val(q3)) +
                  " &lt; 0, " + lg(val(p4), d(q4)) + " &lt; 0, " + lg(d(p5), "1") + " = 0.";
-        s.answer();
+        s.answer(lg(d(p1), d(q1)) + " &lt; 0");
     });
 }

@@ -31,6 +31,6 @@ VZT_QUESTION(L3, 3, 3, 49)
         s << "Ребро BC перпендикулярне до грані ABB<sub>1</sub>A<sub>1</sub>, тому BC ⊥ AB<sub>1</sub>.";
         s << "A<sub>1</sub>B і BC — прямі площини A<sub>1</sub>D<sub>1</sub>CB, що перетинаються, "
              "тож AB<sub>1</sub> ⊥ A<sub>1</sub>D<sub>1</sub>CB.";
-        s.answer();
+        s.answer("AB<sub>1</sub>");
     });
 }

@@ -2,7 +2,10 @@
 // Runs the trainer's start-up in the current working folder with every answer
 // sheet seeding the generator with S, then writes one PNG per window
 // (DIR/TForm4.png ...) and DIR/bank.json describing every question window.
+// A question's PNG shows its worked solution below the window, and bank.json
+// lists the solution's steps as plain text ("solution").
 #include "look.h"
+#include "solution.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -12,6 +15,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
+#include <QPainter>
 #include <QTextStream>
 
 using namespace vzt;
@@ -23,6 +28,12 @@ QJsonObject describe(Window *w)
     QJsonObject o;
     if (auto *q = qobject_cast<QuestionWindow *>(w)) {
         o = describePage(q->page);
+        if (hasSolution(q->page)) {
+            QJsonArray steps;
+            for (const QString &step : solve(q->page).steps)
+                steps.append(plainStep(step));
+            o["solution"] = steps;
+        }
     } else if (auto *s = qobject_cast<AnswerSheet *>(w)) {
         o["unit"] = s->model.info.unit;
         o["test"] = s->model.info.test;
@@ -74,7 +85,24 @@ int main(int argc, char **argv)
         if (!only.isEmpty() && !only.contains(w->number()))
             continue;
         QWidget *c = w->content();
-        c->grab().save(QDir(out).filePath(w->className() + ".png"));
+        QPixmap shot = c->grab();
+        auto *q = qobject_cast<QuestionWindow *>(w);
+        if (q && hasSolution(q->page)) {
+            // the window, a rule, and the solution under it
+            std::unique_ptr<QLabel> steps(solutionLabel(nullptr, solve(q->page).steps, std::max(c->width() - 27, 900)));
+            const QPixmap text = steps->grab();
+            QPixmap both(std::max(c->width(), text.width() + 22), c->height() + text.height() + 28);
+            both.setDevicePixelRatio(shot.devicePixelRatio());
+            both.fill(c->palette().color(QPalette::Window));
+            QPainter painter(&both);
+            painter.drawPixmap(0, 0, shot);
+            painter.setPen(QPen(QColor(0, 0, 128), 1));
+            painter.drawLine(11, c->height() + 6, both.width() / shot.devicePixelRatio() - 11, c->height() + 6);
+            painter.drawPixmap(11, c->height() + 16, text);
+            painter.end();
+            shot = both;
+        }
+        shot.save(QDir(out).filePath(w->className() + ".png"));
     }
     QFile f(QDir(out).filePath("bank.json"));
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
