@@ -49,6 +49,17 @@ public:
     std::map<std::pair<int, int>, int> keys;
     QSet<QString> picturesNamed;
     QSet<QString> missingPictures;
+    // Row draws: a forced row (1..) replaces the drawn one, after the draw,
+    // so that the bank check can build a question from every row of its
+    // table; `rowsDrawn` is the table size of the last row draw.
+    int forcedRow = 0;
+    int rowsDrawn = 0;
+    int pickRow(int rows) override
+    {
+        rowsDrawn = rows;
+        const int drawn = Env::pickRow(rows);
+        return forcedRow > 0 ? std::min(forcedRow, rows) : drawn;
+    }
 
     Rng &rng() override { return generator; }
     QByteArray table(const QString &name) override;

@@ -21,7 +21,7 @@ std::vector<long long> Env::row(const QString &name, int r, int k)
 
 std::vector<long long> Q::row(const QString &table, int rows, int k)
 {
-    const int r = draw(1, rows);
+    const int r = env_.pickRow(rows);
     return env_.row(table, r, k);
 }
 

@@ -32,6 +32,8 @@ public:
     virtual QByteArray table(const QString &name) = 0;    // raises "File not found"
     // k integers of row r of a table (read from the table's start).
     virtual std::vector<long long> row(const QString &name, int r, int k);
+    // The row a template draws from a table of `rows` rows: RandomIn(1, rows).
+    virtual int pickRow(int rows) { return rng().RandomIn(1, rows); }
     virtual QImage picture(const QString &name) = 0;      // raises when it cannot be read
     virtual void writeKey(int test, int question, int key) = 0;
 };

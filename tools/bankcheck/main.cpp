@@ -16,6 +16,8 @@
 //   - the five option forms are different (unless allowed below);
 //   - every picture the page names exists;
 //   - the question's verifier, where one is registered, agrees;
+//   - a question drawn from a table is also built once from every row of
+//     it, and each such page is checked the same way;
 //   - its worked solution has 2 to 6 steps, its last step names the keyed
 //     option with its slot letter, and every equality of numbers that a step
 //     states holds exactly (with --solutions, every question must have one).
@@ -313,7 +315,8 @@ struct Stats {
     bool verifier = false;
     int solved = 0;      // pages with a worked solution
     long equalities = 0; // equalities its steps state, evaluated
-    int longest = 0;     // characters of the longest solution
+    int longest = 0;     // characters of the longest solution, as plain text
+    int rows = 0;        // rows of the question's table, each built once
     int failures = 0;
     QStringList shown;
 };
@@ -403,15 +406,18 @@ int main(int argc, char **argv)
         QSet<QByteArray> pictureSets;
         QByteArray entries;
         QHash<QString, bool> formOk;
-        auto note = [&](int seed, const QString &what) {
+        auto note = [&](const QString &where, const QString &what) {
             ++st.failures;
             if (st.shown.size() < kFailuresShown)
-                st.shown << QStringLiteral("seed %1: %2").arg(seed).arg(what);
+                st.shown << where + ": " + what;
         };
-        for (int seed = 1; seed <= seeds; ++seed) {
+        // One page built with `seed` (and, where forced, the table row
+        // `row`) and checked; the first pages are dumped and printed.
+        auto checkOne = [&](int seed, int row, const QString &where) {
             auto build = [&](Page &page, QString &error) {
                 env.generator.seed = std::uint32_t(seed);
                 env.keys.clear();
+                env.forcedRow = row;
                 page = commonPage(info.form, st.unit, info.test, info.question);
                 try {
                     runTemplate(page, &info, env);
@@ -420,13 +426,14 @@ int main(int argc, char **argv)
                 } catch (const std::exception &e) {
                     error = QString::fromUtf8(e.what());
                 }
+                env.forcedRow = 0;
             };
             Page page;
             QString error;
             build(page, error);
             if (!error.isEmpty()) {
-                note(seed, "error: " + error);
-                continue;
+                note(where, "error: " + error);
+                return;
             }
             QStringList fail;
             checkPage(page, env, info, formOk, fail);
@@ -451,7 +458,8 @@ int main(int argc, char **argv)
                     fail << "solution: " + f;
                 ++st.solved;
                 st.equalities += eq;
-                if (seed <= printSeeds) {
+                st.longest = std::max<int>(st.longest, int(plainStep(sol.steps.join(' ')).size()));
+                if (row == 0 && seed <= printSeeds) {
                     std::printf("--- %s seed %d\n", info.unit, seed);
                     for (const QString &name : kLineLabels)
                         if (const LabelItem *l = page.findLabel(name); l && !l->text.isEmpty())
@@ -463,12 +471,13 @@ int main(int argc, char **argv)
                     for (const QString &step : sol.steps)
                         std::printf("  * %s\n", qPrintable(plainStep(step)));
                 }
-                st.longest = std::max<int>(st.longest, int(sol.steps.join(' ').size()));
             } else if (needSolutions) {
                 fail << "no worked solution";
             }
             for (const QString &f : fail)
-                note(seed, f);
+                note(where, f);
+            if (row)
+                return;
             if (page.key >= 1 && page.key <= 5)
                 ++st.keys[page.key];
 
@@ -486,16 +495,24 @@ int main(int argc, char **argv)
                     pictureSets.insert(pics);
                 }
             }
-        }
+        };
+        env.rowsDrawn = 0;
+        for (int seed = 1; seed <= seeds; ++seed)
+            checkOne(seed, 0, QStringLiteral("seed %1").arg(seed));
+        // A question drawn from a table: built once from every row of it.
+        const int rows = env.rowsDrawn;
+        for (int r = 1; r <= rows; ++r)
+            checkOne(r, r, QStringLiteral("row %1").arg(r));
+        st.rows = rows;
         total += seeds;
         if (st.failures)
             ++failedQuestions;
         if (st.solved)
             ++solvedQuestions;
         std::printf("%-6s test %2d q %2d  seeds %d  variants %5d  keys %d/%d/%d/%d/%d  verifier %s  "
-                    "solution %s (%ld equalities, longest %d)  failures %d  %.2f s\n",
+                    "rows %d  solution %s (%ld equalities, longest %d)  failures %d  %.2f s\n",
                     info.unit, info.test, info.question, st.seeds, st.variants, st.keys[1], st.keys[2],
-                    st.keys[3], st.keys[4], st.keys[5], st.verifier ? "yes" : "no ",
+                    st.keys[3], st.keys[4], st.keys[5], st.verifier ? "yes" : "no ", st.rows,
                     st.solved ? "yes" : "no ", st.equalities, st.longest, st.failures,
                     (timer.nsecsElapsed() - questionStart) / 1e9);
         for (const QString &s : st.shown)
