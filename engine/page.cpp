@@ -1,6 +1,7 @@
 #include "page.h"
 
 #include <QJsonArray>
+#include <algorithm>
 #include <QJsonObject>
 
 namespace vzt {
@@ -98,14 +99,56 @@ QJsonObject describePage(const Page &p)
     QJsonArray labels;
     for (const LabelItem &l : p.labels)
         labels.append(QJsonObject{{"name", l.name}, {"text", l.text}, {"left", l.left},
-                                  {"top", l.top}, {"visible", l.visible}});
+                                  {"top", l.top}, {"visible", l.visible}, {"px", l.font.px},
+                                  {"bold", l.font.bold}, {"italic", l.font.italic},
+                                  {"color", l.font.color.name()}});
     o["labels"] = labels;
     QJsonArray images;
     for (const ImageItem &i : p.images)
         images.append(QJsonObject{{"name", i.name}, {"file", i.file}, {"left", i.left},
-                                  {"top", i.top}, {"width", i.width}, {"height", i.height}});
+                                  {"top", i.top}, {"width", i.width}, {"height", i.height},
+                                  {"proportional", i.proportional}, {"visible", i.visible}});
     o["images"] = images;
     return o;
+}
+
+Page pageFromDescription(const QJsonObject &o)
+{
+    Page p;
+    p.unit = o["unit"].toString();
+    p.test = o["test"].toInt();
+    p.question = o["question"].toInt();
+    p.generated = o.contains("deal");
+    const QJsonArray deal = o["deal"].toArray();
+    for (int k = 0; k < 5 && k < deal.size(); ++k)
+        p.deal[k] = deal[k].toInt();
+    p.key = o["key"].toInt();
+    const Font standard;
+    for (const QJsonValue &v : o["labels"].toArray()) {
+        const QJsonObject l = v.toObject();
+        LabelItem &item = p.label(l["name"].toString());
+        item.text = l["text"].toString();
+        item.left = l["left"].toInt();
+        item.top = l["top"].toInt();
+        item.visible = l["visible"].toBool(true);
+        item.font.px = std::clamp(l["px"].toInt(standard.px), 6, 96);
+        item.font.bold = l["bold"].toBool(standard.bold);
+        item.font.italic = l["italic"].toBool(standard.italic);
+        const QColor c(l["color"].toString());
+        item.font.color = c.isValid() ? c : standard.color;
+    }
+    for (const QJsonValue &v : o["images"].toArray()) {
+        const QJsonObject i = v.toObject();
+        ImageItem &item = p.image(i["name"].toString());
+        item.file = i["file"].toString();
+        item.left = i["left"].toInt();
+        item.top = i["top"].toInt();
+        item.width = std::clamp(i["width"].toInt(), 0, 4096);
+        item.height = std::clamp(i["height"].toInt(), 0, 4096);
+        item.proportional = i["proportional"].toBool();
+        item.visible = i["visible"].toBool(true);
+    }
+    return p;
 }
 
 namespace {

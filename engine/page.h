@@ -100,5 +100,8 @@ QString displayText(const QString &stored);
 // and the results journal keep: unit, test, question, the deal and key once
 // dealt, every label (stored text and position) and every picture box.
 QJsonObject describePage(const Page &page);
+// A page read back from its description, as far as it tells (no pictures
+// read, no options); what it lacks takes the standard values.
+Page pageFromDescription(const QJsonObject &description);
 
 } // namespace vzt

@@ -1,7 +1,9 @@
 #include "resultswindow.h"
 
+#include "env.h"
 #include "errors.h"
 #include "look.h"
+#include "questionwindow.h"
 #include "tests.h"
 
 #include <QAbstractTableModel>
@@ -10,6 +12,9 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QHash>
+#include <QJsonArray>
+#include <QPushButton>
+#include <QScrollArea>
 #include <QLabel>
 #include <QLineSeries>
 #include <QTabWidget>
@@ -194,13 +199,16 @@ public:
         case Qt::TextAlignmentRole:
             return int(Qt::AlignCenter);
         case Qt::ToolTipRole:
-            return wrong ? QStringLiteral("Обрано %1, правильно %2")
+            return wrong ? QStringLiteral("Обрано %1, правильно %2. Двічі клацніть, щоб побачити "
+                                          "запитання з розв'язанням.")
                                .arg(a.chosen ? slotLetter(a.chosen) : QStringLiteral("нічого"),
                                     slotLetter(a.correct))
                          : QStringLiteral("Правильно");
         }
         return QVariant();
     }
+
+    int journalOf(int column) const { return columns_[column]->journal; }
 
 private:
     const TestResults &t_;
@@ -392,11 +400,86 @@ void ResultsWindow::build(int index)
     grid->horizontalHeader()->setMinimumSectionSize(20);
     grid->verticalHeader()->setDefaultSectionSize(20);
     layout->addWidget(grid, 4);
+    connect(grid, &QTableView::doubleClicked, this, [this, index, grid](const QModelIndex &i) {
+        const TestResults &tr = results_.tests[index];
+        const auto *model = static_cast<const GridModel *>(grid->model());
+        const int j = model->journalOf(i.column());
+        const int k = tr.questionOrder[i.row()];
+        const AnswerRecord &a = tr.journal[j].answers[k - 1];
+        if (a.chosen != a.correct)
+            if (QDialog *d = missedQuestion(index + 1, j, k))
+                d->exec();
+    });
     grid->setMinimumHeight(160);
     // the latest attempts in sight, once the grid has its width
     QTimer::singleShot(0, grid, [grid] {
         grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
     });
+}
+
+QWidget *answerView(const QJsonObject &description, int chosen, int correct)
+{
+    Page page = pageFromDescription(description);
+    for (ImageItem &i : page.images)
+        if (!i.file.isEmpty()) {
+            try {
+                i.picture = readPicture(i.file);
+            } catch (const Error &) {
+                // a picture gone from the folder leaves its box empty
+            }
+        }
+    auto *view = new QWidget;
+    renderPage(page, view, nullptr);
+    if (auto *x = view->findChild<QPushButton *>(QStringLiteral("Button1")))
+        x->hide();
+    QRect shown;
+    for (QWidget *w : view->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (!w->isHidden())
+            shown |= w->geometry();
+    Font red{QStringLiteral("Tahoma"), 22, true, false, QColor(200, 0, 0)};
+    QLabel *answers = placeLabel(
+        view, QStringLiteral("answers"),
+        QStringLiteral("Обрано: %1.   Правильна відповідь: %2.")
+            .arg(chosen ? slotLetter(chosen) : QStringLiteral("нічого"), slotLetter(correct)),
+        11, shown.bottom() + 14, red);
+    QStringList steps;
+    for (const QJsonValue &v : description["solution"].toArray())
+        steps << v.toString();
+    QLabel *solution = steps.isEmpty()
+        ? placeLabel(view, QStringLiteral("Solution"),
+                     QStringLiteral("Розв'язання цього запитання журнал не зберіг."), 11, 0, Font{})
+        : solutionLabel(view, steps, std::max(shown.width() - 11, 900));
+    solution->setObjectName(QStringLiteral("Solution"));
+    solution->move(11, answers->geometry().bottom() + 12);
+    view->setFixedSize(std::max(shown.right(), solution->geometry().right()) + 16,
+                       solution->geometry().bottom() + 16);
+    return view;
+}
+
+QDialog *ResultsWindow::missedQuestion(int test, int journalIndex, int k)
+{
+    const AttemptRecord &a = results_.tests[test - 1].journal[journalIndex];
+    QJsonObject description;
+    try {
+        description = readPages(a.id)[k - 1];
+    } catch (const Error &e) {
+        report(e.text());
+        return nullptr;
+    }
+    auto *d = new QDialog(this);
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    d->setObjectName(QStringLiteral("MissedQuestion"));
+    int number = journalIndex + 1;
+    for (const ResultRow &r : results_.tests[test - 1].rows)
+        if (r.journal == journalIndex)
+            number = r.number;
+    d->setWindowTitle(QStringLiteral("Тест %1, запитання %2, спроба %3").arg(test).arg(k).arg(number));
+    auto *layout = new QVBoxLayout(d);
+    auto *scroll = new QScrollArea(d);
+    scroll->setWidget(answerView(description, a.answers[k - 1].chosen, a.answers[k - 1].correct));
+    layout->addWidget(scroll);
+    d->resize(std::min(scroll->widget()->width() + 40, 1200), std::min(scroll->widget()->height() + 40, 760));
+    return d;
 }
 
 } // namespace vzt

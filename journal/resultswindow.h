@@ -42,6 +42,10 @@ struct Results {
     QString problem; // why the journal could not be read
 };
 
+// A question as the journal keeps it (`page`: its description, with its
+// solution's steps), with the letters chosen and right, drawn for reading.
+QWidget *answerView(const QJsonObject &page, int chosen, int correct);
+
 // Reads the journal and the ten logs of the working folder.
 Results collectResults();
 
@@ -57,6 +61,12 @@ public:
     QTabWidget *tabs() const { return tabs_; }
     // The page of test t (1..10), built if it was not yet.
     QWidget *page(int test);
+
+    // A missed question of test `test`'s journal attempt `journalIndex`
+    // (index into TestResults::journal), question k: the page as the learner
+    // saw it, the letters chosen and right, and its worked solution, in a
+    // window of its own (a double click on a red cell opens it).
+    QDialog *missedQuestion(int test, int journalIndex, int k);
 
 private:
     void build(int index);

@@ -3,6 +3,7 @@
 #include "question.h"
 
 #include <QDir>
+#include <QJsonArray>
 #include <QScreen>
 #include <QTimer>
 
@@ -78,8 +79,11 @@ void Program::journalAttempt(const SheetModel &m)
     for (int k = 0; k < 20; ++k) {
         a.answers[k].chosen = m.choice[k];
         a.answers[k].correct = m.key[k];
-        if (const QuestionWindow *w = question(m.info.test, k + 1))
+        if (const QuestionWindow *w = question(m.info.test, k + 1)) {
             a.answers[k].page = describePage(w->page);
+            if (hasSolution(w->page))
+                a.answers[k].page["solution"] = QJsonArray::fromStringList(solve(w->page).steps);
+        }
     }
     try {
         addAttempt(a);

@@ -7,6 +7,7 @@
 #include "journal.h"
 #include "look.h"
 #include "resultswindow.h"
+#include "solution.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -128,10 +129,15 @@ private slots:
             p.startUp([](const QString &e) { QFAIL(qPrintable(e)); });
             takeTest(p, 1, {2, 7});
             takeTest(p, 3, {});
-            // what the journal keeps of each question is the page as shown
+            // what the journal keeps of each question is the page as shown,
+            // with its worked solution
             const std::array<QJsonObject, 20> pages = readPages(1);
-            for (int k = 1; k <= 20; ++k)
-                QCOMPARE(pages[k - 1], describePage(p.question(1, k)->page));
+            for (int k = 1; k <= 20; ++k) {
+                const Page &page = p.question(1, k)->page;
+                QJsonObject shown = describePage(page);
+                shown["solution"] = QJsonArray::fromStringList(solve(page).steps);
+                QCOMPARE(pages[k - 1], shown);
+            }
         }
         {
             Program p([] { return kStarted.addDays(1); });
@@ -324,6 +330,32 @@ private slots:
         QCOMPARE(opened, QStringLiteral("Results"));
         QVERIFY(menu->isVisible());
         menu->hide();
+    }
+
+    // A red cell of the results window opens the question as the learner saw
+    // it, read back from the journal, with the letters and its solution.
+    void aMissedQuestionShowsItsSolution()
+    {
+        WorkFolder wf;
+        Program p([] { return kStarted; });
+        p.startUp([](const QString &) {});
+        takeTest(p, 2, {6});
+        const Page &page = p.question(2, 6)->page;
+        // the description reads back as the same page
+        QCOMPARE(describePage(pageFromDescription(describePage(page))), describePage(page));
+
+        ResultsWindow *w = p.results();
+        w->reload();
+        QDialog *d = w->missedQuestion(2, 0, 6);
+        QVERIFY(d);
+        QCOMPARE(d->windowTitle(), QStringLiteral("Тест 2, запитання 6, спроба 1"));
+        QCOMPARE(d->findChild<QLabel *>("Label1")->text(), displayText(page.findLabel("Label1")->text));
+        QCOMPARE(d->findChild<QLabel *>("answers")->text(),
+                 QStringLiteral("Обрано: %1.   Правильна відповідь: %2.")
+                     .arg(slotLetter(page.key % 5 + 1), slotLetter(page.key)));
+        const QString solution = d->findChild<QLabel *>("Solution")->text();
+        QVERIFY2(solution.contains("Відповідь: " + slotLetter(page.key) + ")"), qPrintable(solution));
+        delete d;
     }
 
     void windowFiguresAgreeWithTheJournal()
