@@ -1,4 +1,5 @@
-"""The gallery's bank.json keeps the shape other checks read, and a seed
+"""The gallery's bank.json keeps the shape other checks read (with each
+question's worked solution as plain text), and a seed
 fixes every question: two runs with one seed describe the same bank.
 
 Usage: gallery_shape.py GALLERY RUN_FOLDER"""
@@ -35,7 +36,13 @@ def main():
     assert sorted(q1["deal"]) == [1, 2, 3, 4, 5] and q1["key"] == q1["deal"].index(4) + 1
     label = next(l for l in q1["labels"] if l["name"] == "Label1")
     assert label == {"name": "Label1", "text": "Укажіть натуральне число", "left": 10,
-                     "top": 16, "visible": True}, label
+                     "top": 16, "visible": True, "px": 24, "bold": True, "italic": False,
+                     "color": "#0000ff"}, label
+    # The worked solution, as plain text, ends with the keyed letter.
+    steps = q1["solution"]
+    assert 2 <= len(steps) <= 6 and all(isinstance(t, str) and t for t in steps), steps
+    assert steps[-1].startswith("Відповідь: " + "АБВГД"[q1["key"] - 1] + ") "), steps
+    assert not any("<" in t and ">" in t for t in steps), steps
     bar = next(i for i in q1["images"] if i["name"] == "Image1")
     assert bar["file"] == "SpS\\chdr4.bmp" and (bar["width"], bar["height"]) == (30, 10), bar
     assert all(isinstance(bar[k], int) for k in ("left", "top", "width", "height"))
