@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -97,6 +98,12 @@ void QuestionWindow::showSolution()
         scroll->setFrameShape(QFrame::NoFrame);
         layout->addWidget(scroll);
         solutionWindow_->resize(820, std::min(scroll->widget()->height() + 40, 480));
+        // in the lower right corner, where it hides least of the question
+        if (QScreen *screen = this->screen()) {
+            const QRect free = screen->availableGeometry();
+            solutionWindow_->move(free.right() - solutionWindow_->width() - 24,
+                                  free.bottom() - solutionWindow_->height() - 48);
+        }
     }
     solutionWindow_->show();
     solutionWindow_->raise();
@@ -112,9 +119,11 @@ int QuestionWindow::openWithSolution()
 QString solutionHtml(const QStringList &steps)
 {
     QString html;
+    // "=" never begins a line of its own: a wrapped equality keeps its sign
+    // with the left side.
     for (int k = 0; k < steps.size(); ++k)
-        html += k + 1 < steps.size() ? QStringLiteral("<p style=\"margin:0 0 6px 0\">%1</p>").arg(steps[k])
-                                     : QStringLiteral("<p style=\"margin:0\"><b>%1</b></p>").arg(steps[k]);
+        html += k + 1 < steps.size() ? QStringLiteral("<p style=\"margin:0 0 6px 0\">%1</p>").arg(QString(steps[k]).replace(QStringLiteral(" = "), QStringLiteral("&nbsp;= ")))
+                                     : QStringLiteral("<p style=\"margin:0; color:#0000ff\">%1</p>").arg(steps[k]);
     return html;
 }
 

@@ -48,7 +48,8 @@ private:
 void renderPage(const Page &page, QWidget *content, QDialog *window, qreal dpr = 0);
 
 // A worked solution as rich text: its steps one under another, the answer
-// last (the window, the gallery and the results window show it so).
+// last in the blue of the question's letters (the window, the gallery and
+// the results window show it so).
 QString solutionHtml(const QStringList &steps);
 // A label showing `steps` in the house style at the question lines' size,
 // `width` wide.
