@@ -27,7 +27,7 @@ set_tests_properties(content_deterministic PROPERTIES TIMEOUT 600
 # than rare draws: fewer seeds keep it well within its time (every table row
 # is still built).
 if(VZT_SANITIZE)
-  set(VZT_BANK_SEEDS 2000)
+  set(VZT_BANK_SEEDS 1000)
 else()
   set(VZT_BANK_SEEDS 10000)
 endif()
