@@ -71,12 +71,18 @@ void QuestionWindow::showSolution()
     if (!allowed())
         return;
     updateSolutionButton();
-    const QStringList steps = solve(page).steps; // built only now
+    // The steps are built only when first shown.
+    QStringList steps;
+    const auto built = [&]() -> const QStringList & {
+        if (steps.isEmpty())
+            steps = solve(page).steps;
+        return steps;
+    };
     QWidget *c = content();
     const int top = solutionButton_->geometry().bottom() + 12;
     const int width = std::max(c->width() - 27, 900);
     if (!solutionPanel_) {
-        solutionPanel_ = solutionLabel(c, steps, width);
+        solutionPanel_ = solutionLabel(c, built(), width);
         solutionPanel_->setObjectName(QStringLiteral("Solution"));
         solutionPanel_->move(11, top);
     }
@@ -94,7 +100,7 @@ void QuestionWindow::showSolution()
         solutionWindow_->setWindowTitle(QStringLiteral("Розв'язання: запитання %1").arg(page.question));
         auto *layout = new QVBoxLayout(solutionWindow_);
         auto *scroll = new QScrollArea(solutionWindow_);
-        scroll->setWidget(solutionLabel(nullptr, steps, 760));
+        scroll->setWidget(solutionLabel(nullptr, built(), 760));
         scroll->setFrameShape(QFrame::NoFrame);
         layout->addWidget(scroll);
         solutionWindow_->resize(820, std::min(scroll->widget()->height() + 40, 480));
